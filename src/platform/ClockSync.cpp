@@ -1,0 +1,90 @@
+#include "platform/ClockSync.h"
+
+#include <utility>
+
+namespace quillon {
+
+void Event::set() {
+    clock_.update([this] { signalled_ = true; });
+}
+
+void Event::reset() {
+    clock_.update([this] { signalled_ = false; });
+}
+
+bool Event::isSet() const {
+    bool result = false;
+    clock_.update([&] { result = signalled_; });
+    return result;
+}
+
+bool Event::wait(Millis timeout) {
+    return clock_.waitFor(timeout, [this] {
+        if (!signalled_) {
+            return false;
+        }
+        if (!manual_) {
+            signalled_ = false;
+        }
+        return true;
+    });
+}
+
+void ClockMutex::lock() {
+    tryLockFor(kForever);
+}
+
+bool ClockMutex::tryLockFor(Millis timeout) {
+    const auto me = std::this_thread::get_id();
+    return clock_.waitFor(timeout, [this, me] {
+        if (depth_ == 0 || owner_ == me) {
+            owner_ = me;
+            ++depth_;
+            return true;
+        }
+        return false;
+    });
+}
+
+void ClockMutex::unlock() {
+    clock_.update([this] {
+        if (depth_ > 0 && --depth_ == 0) {
+            owner_ = std::thread::id();
+        }
+    });
+}
+
+Worker::Worker(Clock& clock, std::string name, std::function<void()> body)
+    : clock_(clock), name_(std::move(name)) {
+    ThreadTicket* ticket = clock_.registerThread(name_);
+    thread_ = std::thread([this, ticket, body = std::move(body)] {
+        clock_.enterThread(ticket);
+        body();
+        clock_.update([this] { finished_ = true; });
+        clock_.leaveThread(ticket);
+    });
+}
+
+Worker::~Worker() {
+    joinFor(kForever);
+}
+
+bool Worker::joinFor(Millis timeout) {
+    if (joined_) {
+        return true;
+    }
+    if (!clock_.waitFor(timeout, [this] { return finished_; })) {
+        return false;
+    }
+    thread_.join();
+    joined_ = true;
+    return true;
+}
+
+bool Worker::finished() const {
+    bool result = false;
+    clock_.update([&] { result = finished_; });
+    return result;
+}
+
+}  // namespace quillon
