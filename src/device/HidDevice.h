@@ -22,9 +22,8 @@ namespace quillon {
 inline constexpr Millis kHidWriteLimitMs = 1000;
 inline constexpr std::size_t kMaxDevicePathLength = 259;
 
-// The status the parser gives a data item; kHidStatusSuccess matches the value the device layer
-// has always used for "parsed".
-inline constexpr std::uint32_t kHidStatusSuccess = 0x00110000;
+// The status the parser gives a data item is one of the kHidStatus values of HidDescriptor.h;
+// kHidStatusSuccess matches the value the device layer has always used for "parsed".
 
 struct HidDataItem {
     bool isButtonData = false;
@@ -52,7 +51,7 @@ struct HidCapabilitiesSummary {
 };
 
 class HidDevice {
-public:
+  public:
     explicit HidDevice(HidBackend& backend);
     ~HidDevice();  // CloseHidDevice
     HidDevice(const HidDevice&) = delete;
@@ -73,7 +72,7 @@ public:
     // Path of the interface to open (at most kMaxDevicePathLength characters).
     std::string devicePath;
 
-    bool isOpen() const { return connection_ != nullptr; }
+    bool isOpen() const { return connection_.load() != nullptr; }
     const HidCapabilitiesSummary& capabilities() const { return caps_; }
     std::uint16_t vendorId() const { return vendorId_; }
     std::uint16_t productId() const { return productId_; }
@@ -87,7 +86,7 @@ public:
     bool reading() const { return reading_.load(); }
     bool writing() const { return writing_.load(); }
 
-private:
+  private:
     friend int OpenHidDevice(HidDevice& device);
     friend int ReadHidReport(HidDevice&, std::uint8_t*, std::size_t, Millis, std::size_t*);
     friend int WriteHidReport(HidDevice&, const std::uint8_t*, std::size_t, std::size_t*);
@@ -96,7 +95,10 @@ private:
     friend void CloseHidDevice(HidDevice& device);
 
     HidBackend& backend_;
-    std::unique_ptr<HidConnection> connection_;
+    // Shared with the transfers under way, so that an open or close on another thread never
+    // destroys the connection under a waiting read or write: it cancels them and lets the last
+    // transfer to return release it.
+    std::atomic<std::shared_ptr<HidConnection>> connection_;
     std::unique_ptr<HidReportDescriptor> descriptor_;
     HidCapabilitiesSummary caps_;
     std::uint16_t vendorId_ = 0;
@@ -105,7 +107,6 @@ private:
     std::vector<HidDataItem> items_;
     std::atomic<bool> reading_{false};
     std::atomic<bool> writing_{false};
-    std::atomic<bool> cancelPending_{false};
 };
 
 // Fills `device.pathList` with every present interface (1), or empties it (0).
