@@ -70,6 +70,10 @@ public:
     // for 0x7200. It picks the keyboard's default files and layout.
     std::atomic<int> keyboardVariant{0};
 
+    // Set when the mouse reports a lighting event; each lighting preview consumes its own flag.
+    std::atomic<bool> mouseLightPulse{false};
+    std::atomic<bool> mousepadLightPulse{false};
+
 private:
     DeviceMemory keyboard_{DeviceKind::Keyboard};
     DeviceMemory mouse_{DeviceKind::Mouse};
