@@ -18,16 +18,31 @@ bool Event::isSet() const {
     return result;
 }
 
+bool Event::consumeIfSet() {
+    if (!signalled_) {
+        return false;
+    }
+    if (!manual_) {
+        signalled_ = false;
+    }
+    return true;
+}
+
 bool Event::wait(Millis timeout) {
-    return clock_.waitFor(timeout, [this] {
-        if (!signalled_) {
-            return false;
+    return clock_.waitFor(timeout, [this] { return consumeIfSet(); });
+}
+
+int Event::waitAny(Event& first, Event& second, Millis timeout) {
+    int which = 0;
+    first.clock_.waitFor(timeout, [&] {
+        if (first.consumeIfSet()) {
+            which = 1;
+        } else if (second.consumeIfSet()) {
+            which = 2;
         }
-        if (!manual_) {
-            signalled_ = false;
-        }
-        return true;
+        return which != 0;
     });
+    return which;
 }
 
 void ClockMutex::lock() {

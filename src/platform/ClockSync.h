@@ -13,7 +13,7 @@ namespace quillon {
 
 // A Win32-style event: manual reset stays set until reset(); auto reset releases one wait.
 class Event {
-public:
+  public:
     enum class Reset { Manual, Auto };
     Event(Clock& clock, Reset reset) : clock_(clock), manual_(reset == Reset::Manual) {}
     Event(const Event&) = delete;
@@ -24,8 +24,13 @@ public:
     bool isSet() const;
     // True when the event was (or became) set within the timeout; an auto-reset event is consumed.
     bool wait(Millis timeout);
+    // Waits until `first` or `second` is set; returns which (1 or 2, first wins a tie), 0 on
+    // time-out. An auto-reset event that ends the wait is consumed.
+    static int waitAny(Event& first, Event& second, Millis timeout);
 
-private:
+  private:
+    bool consumeIfSet();
+
     Clock& clock_;
     const bool manual_;
     bool signalled_ = false;  // guarded by the clock's lock
@@ -33,7 +38,7 @@ private:
 
 // A recursive lock whose waits go through the clock. Usable with std::lock_guard.
 class ClockMutex {
-public:
+  public:
     explicit ClockMutex(Clock& clock) : clock_(clock) {}
     ClockMutex(const ClockMutex&) = delete;
     ClockMutex& operator=(const ClockMutex&) = delete;
@@ -42,7 +47,7 @@ public:
     bool tryLockFor(Millis timeout);
     void unlock();
 
-private:
+  private:
     Clock& clock_;
     std::thread::id owner_;  // guarded by the clock's lock
     int depth_ = 0;
@@ -51,7 +56,7 @@ private:
 // A thread that takes part in a clock's time. The destructor waits for the body to end, so the
 // body must watch its own stop signal.
 class Worker {
-public:
+  public:
     Worker(Clock& clock, std::string name, std::function<void()> body);
     ~Worker();
     Worker(const Worker&) = delete;
@@ -62,7 +67,7 @@ public:
     bool finished() const;
     const std::string& name() const { return name_; }
 
-private:
+  private:
     Clock& clock_;
     std::string name_;
     bool finished_ = false;  // guarded by the clock's lock

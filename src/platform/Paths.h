@@ -25,4 +25,8 @@ struct Paths {
 // Creates a folder and its parents; true when it exists afterwards.
 bool makeFolders(const std::string& path);
 
+// The installed program folder "<prefix>/share/quillon/" for an executable in "<prefix>/bin/"
+// (or any folder beside "share"), or "" when there is none.
+std::string installedProgramFolder(const std::string& executable);
+
 }  // namespace quillon

@@ -99,3 +99,25 @@ TEST(SteadyClock, WaitEndsAtTheDeadlineOrWhenReady) {
 
 }  // namespace
 }  // namespace quillon
+
+namespace quillon {
+namespace {
+
+TEST(VirtualClock, WaitAnyReportsTheEventThatEndedTheWait) {
+    VirtualClock clock;
+    Event done(clock, Event::Reset::Manual);
+    Event stop(clock, Event::Reset::Manual);
+    EXPECT_EQ(Event::waitAny(done, stop, 40), 0);
+    EXPECT_EQ(clock.now(), 40);
+    Worker stopper(clock, "stopper", [&] {
+        clock.sleepFor(10);
+        stop.set();
+    });
+    EXPECT_EQ(Event::waitAny(done, stop, 1000), 2);
+    EXPECT_EQ(clock.now(), 50);
+    done.set();
+    EXPECT_EQ(Event::waitAny(done, stop, 0), 1);
+}
+
+}  // namespace
+}  // namespace quillon
