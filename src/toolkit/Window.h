@@ -37,8 +37,16 @@ struct Message {
     std::function<void()> task;
 };
 
+inline Message messageOf(std::uint32_t id, std::uintptr_t wParam = 0, std::intptr_t lParam = 0) {
+    Message m;
+    m.id = id;
+    m.wParam = wParam;
+    m.lParam = lParam;
+    return m;
+}
+
 // Message numbers the toolkit itself sends.
-inline constexpr std::uint32_t kMsgTray = 0x0401;        // lParam: kTrayLeftUp or kTrayRightUp
+inline constexpr std::uint32_t kMsgTray = 0x0401;         // lParam: kTrayLeftUp or kTrayRightUp
 inline constexpr std::uint32_t kMsgMenuCommand = 0x0479;  // data: MenuChoice
 inline constexpr std::intptr_t kTrayLeftUp = 0x0202;
 inline constexpr std::intptr_t kTrayRightUp = 0x0205;
@@ -50,7 +58,7 @@ struct MenuChoice {
 };
 
 class WindowHandler {
-public:
+  public:
     virtual ~WindowHandler() = default;
     virtual void notify(const Notification& notification) = 0;
     virtual void onTimer(int /*id*/) {}
@@ -66,7 +74,7 @@ struct Rect {
 };
 
 class Window {
-public:
+  public:
     virtual ~Window() = default;
 
     // The skin this window was built from (a resource id such as "XML_MAIN" or a file name).

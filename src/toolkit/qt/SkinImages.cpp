@@ -1,0 +1,79 @@
+#include "toolkit/qt/SkinImages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace quillon::toolkit::qt {
+
+namespace {
+
+constexpr int kMaxCachedPictures = 512;
+
+QPixmap readPicture(const QString& path) {
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() &&
+        (size.width() > SkinImages::kMaxSide || size.height() > SkinImages::kMaxSide)) {
+        return {};
+    }
+    const QImage image = reader.read();
+    if (image.isNull() || image.width() > SkinImages::kMaxSide ||
+        image.height() > SkinImages::kMaxSide) {
+        return {};
+    }
+    return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
+QString pictureFileOf(const QString& description) {
+    const QString key = QStringLiteral("file='");
+    const qsizetype start = description.indexOf(key, 0, Qt::CaseInsensitive);
+    if (start < 0) {
+        return description.trimmed();
+    }
+    const qsizetype from = start + key.size();
+    const qsizetype end = description.indexOf(QLatin1Char('\''), from);
+    if (end < 0) {
+        return {};
+    }
+    return description.mid(from, end - from).trimmed();
+}
+
+SkinImages::SkinImages(QString skinDir) : skinDir_(QDir::cleanPath(std::move(skinDir))) {}
+
+QString SkinImages::resolve(const QString& description) const {
+    QString file = pictureFileOf(description);
+    file.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (file.isEmpty() || file.contains(QChar(0))) {
+        return {};
+    }
+    if (QFileInfo(file).isAbsolute()) {
+        return QDir::cleanPath(file);
+    }
+    const QString inside = QDir::cleanPath(skinDir_ + QLatin1Char('/') + file);
+    if (!inside.startsWith(skinDir_ + QLatin1Char('/'))) {
+        return {};
+    }
+    return inside;
+}
+
+QPixmap SkinImages::pixmap(const QString& description) {
+    const QString path = resolve(description);
+    if (path.isEmpty()) {
+        return {};
+    }
+    const auto found = cache_.constFind(path);
+    if (found != cache_.constEnd()) {
+        return *found;
+    }
+    if (cache_.size() >= kMaxCachedPictures) {
+        cache_.clear();
+    }
+    QPixmap picture = readPicture(path);
+    cache_.insert(path, picture);
+    return picture;
+}
+
+}  // namespace quillon::toolkit::qt
