@@ -1,0 +1,147 @@
+"""The controls the program looks up in each window, with what it expects of them.
+
+Each window maps a control name to (class, expectations). Class None accepts any class. The
+expectations are checked against the skin: "visible" (the starting state), "items" (number of
+combo entries), "pages" (pages of a tab layout), "min"/"max" (slider range), "group" (the option
+group, or True for any), "userdata".
+"""
+
+PROFILE_LISTS = [("kb", "device"), ("kb", "key"), ("kb", "deng"), ("ms", "device"),
+                 ("ms", "key"), ("ms", "deng"), ("mp", "deng")]
+CANCEL_LINK_LISTS = [("ms", "device"), ("kb", "deng"), ("kb", "device")]
+PROFILE_TOOLS = ["add", "sub", "copy", "import", "export", "reset"]
+
+BUTTON = "QPushButton"
+HIDDEN = {"visible": False}
+OPTION = {"group": True}
+
+
+def _main_window():
+    c = {
+        "root": ("QWidget", {}),
+        "tab_switch": ("QStackedWidget", {"pages": 5}),
+        "setting_progress": ("CircleProgress", HIDDEN),
+        "dpi_btn": (BUTTON, {"visible": False, "userdata": "100"}),
+        "ani_flash": (None, {}),
+    }
+    for name in ("menubtn", "skinbtn", "minbtn", "closebtn"):
+        c[name] = (BUTTON, {})
+    for name in ("maxbtn", "restorebtn"):
+        c[name] = (BUTTON, HIDDEN)
+    for name in ("kb_tab", "ms_tab", "mp_tab", "ani_tab", "split_tab"):
+        c[name] = (BUTTON, {"visible": False, "group": "main_tab"})
+    # Keyboard frame.
+    c.update({
+        "kb_tab_panel": (None, {}),
+        "kb_tab_switch": ("QStackedWidget", {"pages": 4}),
+        "kb_deng_layout": ("kb_Deng_UI", {}),
+        "kb_tab_key_seting": ("kb_Key_UI", HIDDEN),
+        "kb_tab_function": (None, HIDDEN),
+        "kb_profile_select_tab": (None, {}),
+    })
+    for tab in ("deng", "key", "macro", "cursor"):
+        c["kb_%s_Op_tab" % tab] = (BUTTON, OPTION)
+    # Mouse frame.
+    c.update({
+        "ms_tab_panel": (None, {}),
+        "ms_tab_switch": ("QStackedWidget", {"pages": 5}),
+        "ms_tab_function": (None, HIDDEN),
+    })
+    for tab in ("deng", "macro", "key", "rich", "cursor"):
+        c["ms_%s_Op_tab" % tab] = (BUTTON, OPTION)
+    for n in range(5):
+        c["ms_profile_%d" % n] = (BUTTON, {"group": "ms_onboard_profile"})
+    # Mousepad frame.
+    c.update({
+        "mp_tab_panel": (None, {}),
+        "mp_deng_combo_profile": ("QComboBox", {"items": 5}),
+    })
+    for dev in ("kb", "ms", "mp"):
+        c["%s_profile_fun_spread_btn" % dev] = (BUTTON, {})
+        c["%s_profile_fun_spead_tab" % dev] = (None, HIDDEN)
+    c.update(_profile_controls())
+    c.update(_performance_page())
+    return c
+
+
+def _profile_controls():
+    c = {}
+    for dev, lst in PROFILE_LISTS:
+        c["%s_%s_profile_combo" % (dev, lst)] = ("QComboBox", {})
+        c["%s_%s_profile_name_edit" % (dev, lst)] = ("QLineEdit", {})
+        c["%s_%s_profile_edit_save_btn" % (dev, lst)] = (BUTTON, {})
+        c["%s_%s_profile_link_check" % (dev, lst)] = ("QCheckBox", {})
+        c["%s_%s_profile_link_btn" % (dev, lst)] = (BUTTON, {})
+        c["%s_%s_profile_link_edit" % (dev, lst)] = ("QLineEdit", {})
+        c["%s_%s_profile_link_name_hor" % (dev, lst)] = (None, HIDDEN)
+        for tool in PROFILE_TOOLS:
+            c["%s_pro_%s_%s_btn" % (dev, lst, tool)] = (BUTTON, {})
+        if lst != "device":
+            c["%s_pro_%s_edit_btn" % (dev, lst)] = (BUTTON, {})
+            c["%s_%s_profile_edit" % (dev, lst)] = (None, HIDDEN)
+    for dev, lst in CANCEL_LINK_LISTS:
+        c["%s_%s_cancle_link_btn" % (dev, lst)] = (BUTTON, {})
+    c["kb_device_profile_edit"] = (None, {})
+    return c
+
+
+def _performance_page():
+    c = {}
+    for n in range(1, 7):
+        row = HIDDEN if n == 6 else {}
+        c["ms_DPI%d_label_rank" % n] = ("QLabel", row)
+        c["ms_DPI%d_label_value" % n] = ("QLabel", row)
+        c["ms_DPI%d_min" % n] = ("QLabel", row)
+        c["ms_DPI%d_max" % n] = ("QLabel", row)
+        c["ms_DPI%d_slider" % n] = ("QSlider", row)
+        c["ms_DPIcolor_btn_%d" % n] = (BUTTON, row)
+    c.update({
+        "ms_report_fct_combo": ("QComboBox", {"items": 4}),
+        "ms_point_speed_slider": ("QSlider", {"min": 0, "max": 9}),
+        "ms_sensor_height_slider": ("QSlider", {"min": 0, "max": 2}),
+        "ms_gunlun_speed_down_btn": (BUTTON, {}),
+        "ms_gunlun_speed_up_btn": (BUTTON, {}),
+        "ms_gunlun_speed_edit": ("QLineEdit", {}),
+        "ms_one_profile_default": (BUTTON, {}),
+    })
+    return c
+
+
+def _palette_window():
+    c = {
+        "Pallet": ("ColorPalette", {}),
+        "color_show_btn": (BUTTON, {}),
+        "okbtn": (BUTTON, {}),
+        "closebtn": (BUTTON, {}),
+        "Pallet_BTN_OK": (None, HIDDEN),
+        "Pallet_BTN_CANCEL": (None, HIDDEN),
+    }
+    for n in range(30):
+        c["ms_dpi_color_png_%d" % n] = (BUTTON, {})
+    return c
+
+
+# Window skins, by the file name or resource id the program asks for.
+WINDOWS = {
+    "XML_MAIN": _main_window(),
+    "XML_MSG": {
+        "MessageTitle": ("QLabel", {}),
+        "MessageText": ("QLabel", {}),
+        "confirm_btn": (BUTTON, {}),
+        "cancel_btn": (BUTTON, {}),
+        "closebtn": (BUTTON, {}),
+    },
+    "CopyRight.xml": {
+        "closebtn": (BUTTON, {}),
+        "NetText": ("QLabel", {}),
+        "about_version_label": ("QLabel", {}),
+    },
+    "GmPalletDialog.xml": _palette_window(),
+}
+
+MENUS = {
+    "menu.xml": ["lan_en", "lan_cn", "About_setting"],
+    "menu1.xml": ["lan_en", "lan_cn", "About_setting"],
+}
+
+LANGUAGE_FILES = ["lan_en.xml", "lan_cn.xml", "lan_sn.xml"]
