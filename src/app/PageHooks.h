@@ -1,0 +1,32 @@
+#pragma once
+// What the shell and the device wiring ask of the subsystems installed after them (pages,
+// profiles, keys). A subsystem sets the hooks it serves when it is installed; an empty hook does
+// nothing, so the shell runs before every page exists.
+
+#include <cstdint>
+#include <functional>
+#include <span>
+
+#include "device/DeviceKind.h"
+#include "device/MemorySync.h"
+
+namespace quillon::app {
+
+struct PageHooks {
+    // The device's page shows the model again (after a read, a profile switch, ...).
+    std::function<void(DeviceKind)> refreshPage;
+    // The mouse buttons' labels from a profile's key table.
+    std::function<void(int profile)> refreshMouseButtonLabels;
+    // The model goes into the file of the list's selected profile.
+    std::function<void(DeviceKind, SyncHooks::ProfileList)> saveSelectedProfile;
+    // A device was found: its stored profile selection is applied (profile combos).
+    std::function<void(DeviceKind)> deviceConnected;
+    // The mouse's cursor image was read.
+    std::function<void(std::span<const std::uint8_t> image)> storeCursorImage;
+    std::function<void()> rebuildKeyPositionMap;
+    // Every tab change and deactivation ends key capture and macro recording.
+    std::function<void()> removeInputHooks;
+    std::function<void()> clearMacroRecording;
+};
+
+}  // namespace quillon::app
