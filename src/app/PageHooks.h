@@ -21,6 +21,9 @@ struct PageHooks {
     std::function<void(DeviceKind, SyncHooks::ProfileList)> saveSelectedProfile;
     // A device was found: its stored profile selection is applied (profile combos).
     std::function<void(DeviceKind)> deviceConnected;
+    // The mouse's pointer speed and wheel lines changed in the model (a profile was loaded or
+    // reset): show them on the page and hand them to the desktop.
+    std::function<void()> showAndApplyHostSettings;
     // The mouse's cursor image was read.
     std::function<void(std::span<const std::uint8_t> image)> storeCursorImage;
     std::function<void()> rebuildKeyPositionMap;
