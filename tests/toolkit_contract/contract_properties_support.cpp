@@ -217,6 +217,20 @@ TEST_P(ContractVisibility, StackedLayoutShowsOnlyItsSelectedPage) {
     EXPECT_TRUE(recorder.notes.empty());
 }
 
+// Showing a page that is not the selected one must not lay it over the selected page.
+TEST_P(ContractVisibility, ShowingAPageDoesNotBringItOverTheSelectedOne) {
+    Recorder recorder;
+    auto w = open(recorder);
+    ASSERT_NE(w, nullptr);
+    at(*w, "stack").selectPage(0);
+    at(*w, "page_1").setVisible(true);
+    EXPECT_TRUE(at(*w, "page0_btn").visible());
+    EXPECT_FALSE(at(*w, "page1_btn").visible());
+    at(*w, "stack").selectPage(1);
+    EXPECT_TRUE(at(*w, "page1_btn").visible());
+    EXPECT_FALSE(at(*w, "page0_btn").visible());
+}
+
 TEST_P(ContractVisibility, AControlIsShownOnlyWhenEverythingAboveItIs) {
     Recorder recorder;
     auto w = open(recorder);

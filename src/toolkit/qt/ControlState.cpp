@@ -77,9 +77,17 @@ int currentIndexOf(const QWidget& widget) {
 
 bool QtControl::setState(Prop prop, const PropValue& value, Notify notify) {
     switch (prop) {
-        case Prop::Visible:
-            widget_->setVisible(propBool(value));
+        case Prop::Visible: {
+            // A tab layout shows its pages itself: showing a page that is not the current one
+            // would lay it over the current page.
+            const bool visible = propBool(value);
+            const auto* stack = qobject_cast<const QStackedWidget*>(widget_->parentWidget());
+            if (visible && stack != nullptr && stack->currentWidget() != widget_) {
+                return true;
+            }
+            widget_->setVisible(visible);
             return true;
+        }
         case Prop::Enabled:
             widget_->setEnabled(propBool(value));
             return true;
