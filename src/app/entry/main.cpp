@@ -7,10 +7,12 @@
 #include <memory>
 #include <string>
 
+#include "QuitOnSignal.h"
 #include "app/MainWindow.h"
 #include "platform/MachineSettings.h"
 #include "platform/Paths.h"
 #include "platform/Version.h"
+#include "platform/linux/DesktopPointerSettings.h"
 #include "platform/linux/LinuxHidBackend.h"
 #include "platform/linux/LinuxSingleInstance.h"
 #include "platform/sim/SimBackend.h"
@@ -110,8 +112,10 @@ int main(int argc, char** argv) {
         backend = quillon::makeLinuxHidBackend();
     }
     quillon::MachineSettings machine = quillon::MachineSettings::fromEnvironment();
+    const auto pointer =
+        quillon::DesktopPointerSettings::fromEnvironment(toolkit.clock(), paths.settingsFile());
     quillon::ui::Program program(
-        quillon::app::ShellPorts{toolkit, *backend, paths, machine, desktopLocale()});
+        quillon::app::ShellPorts{toolkit, *backend, paths, machine, desktopLocale(), *pointer});
     if (!program.start()) {
         std::cerr << "quillon: the window layouts in " << paths.skinDir()
                   << " could not be loaded\n";
@@ -121,6 +125,7 @@ int main(int argc, char** argv) {
     if (claim == quillon::kInstanceFirst) {
         listener = instance.listen([&program] { program.showRequest(); });
     }
+    QuitOnSignal quitOnSignal([&program] { program.main().destroy(); });
     const int code = toolkit.run();
     listener.reset();
     return code;
