@@ -8,10 +8,14 @@
 
 class QSocketNotifier;
 
+// Made first thing in main(), so that a signal that comes while the program starts is kept and
+// handled as soon as the interface loop runs.
 class QuitOnSignal final : public QObject {
   public:
-    explicit QuitOnSignal(std::function<void()> quit);
+    QuitOnSignal();
     ~QuitOnSignal() override;
+    // Once the application exists: what a caught signal does.
+    void onSignal(std::function<void()> quit);
 
   private:
     std::function<void()> quit_;

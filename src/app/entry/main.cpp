@@ -85,6 +85,7 @@ std::string desktopLocale() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    QuitOnSignal quitOnSignal;
     Options options;
     if (const int status = parseOptions(argc, argv, options); status != 0) {
         return status < 0 ? 0 : status;
@@ -125,7 +126,7 @@ int main(int argc, char** argv) {
     if (claim == quillon::kInstanceFirst) {
         listener = instance.listen([&program] { program.showRequest(); });
     }
-    QuitOnSignal quitOnSignal([&program] { program.main().destroy(); });
+    quitOnSignal.onSignal([&program] { program.main().destroy(); });
     const int code = toolkit.run();
     listener.reset();
     return code;
