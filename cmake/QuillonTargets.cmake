@@ -23,9 +23,11 @@ function(quillon_test_program name dir)
   add_executable(${name} ${srcs} ${helpers})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUILLON_PROGRAM_DIR=${QUILLON_STAGED_PROGRAM_DIR};QUILLON_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
-    TIMEOUT 120)
+  # tests/common sets the environment every test program expects (see test_environment.cpp).
+  target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common/test_environment.cpp)
+  target_compile_definitions(${name} PRIVATE
+    QUILLON_TEST_PROGRAM_DIR="${QUILLON_STAGED_PROGRAM_DIR}" QUILLON_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120)
 endfunction()
 
 # The build tree's program folder: skin/ links to the sources, default files are linked one by one,
