@@ -21,7 +21,8 @@
 
 namespace quillon {
 class MachineSettings;
-}
+class PointerSettings;
+}  // namespace quillon
 
 namespace quillon::app {
 
@@ -36,7 +37,8 @@ struct ShellPorts {
     HidBackend& hid;
     Paths paths;
     MachineSettings& machine;
-    std::string locale;  // the desktop's language, e.g. "de_DE.UTF-8"
+    std::string locale;        // the desktop's language, e.g. "de_DE.UTF-8"
+    PointerSettings& pointer;  // the desktop's pointer speed and wheel lines
 };
 
 // Private messages of the main window.
@@ -98,6 +100,7 @@ class CMainWnd : public toolkit::WindowHandler {
     const Paths& paths() const { return ports_.paths; }
     IniFile settings() const { return IniFile(ports_.paths.settingsFile()); }
     MachineSettings& machine() { return ports_.machine; }
+    PointerSettings& pointerSettings() { return ports_.pointer; }
     const std::string& locale() const { return ports_.locale; }
     Dialogs& dialogs() { return dialogs_; }
     Dispatch& dispatch() { return dispatch_; }

@@ -59,6 +59,20 @@ void ScenarioRun::registerProgramCommands() {
         settle();
         return Step::ok();
     };
+    // A window message as a worker thread or another program would post it to the main window.
+    commands_["message"] = [this](const Args& a) {
+        const auto id = a.size() >= 2 && a.size() <= 4 ? parseNumber(a[1]) : std::nullopt;
+        const auto wParam = a.size() >= 3 ? parseNumber(a[2]) : std::optional<std::int64_t>(0);
+        const auto lParam = a.size() == 4 ? parseNumber(a[3]) : std::optional<std::int64_t>(0);
+        if (!id || !wParam || !lParam || *id < 0 || *id > 0xFFFFFFFFLL || *wParam < 0) {
+            return Step::invalid(usage("message ID [WPARAM [LPARAM]]"));
+        }
+        mainWindow()->post(toolkit::messageOf(static_cast<std::uint32_t>(*id),
+                                              static_cast<std::uintptr_t>(*wParam),
+                                              static_cast<std::intptr_t>(*lParam)));
+        settle();
+        return Step::ok();
+    };
     commands_["quit"] = [this](const Args& a) {
         if (a.size() != 1) {
             return Step::invalid(usage("quit"));

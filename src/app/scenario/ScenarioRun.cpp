@@ -66,6 +66,7 @@ ScenarioRun::ScenarioRun(const HarnessOptions& options, std::string fileName)
     }
     // The machine-wide file lives beside the data folder and exists only when a scenario puts it.
     machine_ = std::make_unique<MachineSettings>(dataDir_ + "machine.ini");
+    pointer_ = std::make_unique<MemoryPointerSettings>(clock_);
     registerCommands();
 }
 
@@ -144,7 +145,7 @@ ScenarioRun::Step ScenarioRun::start() {
     Paths paths;
     paths.dataDir = dataDir_;
     paths.programDir = options_.programDir;
-    app::ShellPorts ports{*toolkit_, *sim_, paths, *machine_, "C"};
+    app::ShellPorts ports{*toolkit_, *sim_, paths, *machine_, "C", *pointer_};
     program_ = std::make_unique<ui::Program>(std::move(ports));
     if (!program_->start()) {
         return Step::fail("the main window could not be built: " + toolkit_->lastError());

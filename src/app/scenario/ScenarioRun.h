@@ -13,6 +13,7 @@
 
 #include "app/scenario/ScenarioScript.h"
 #include "platform/MachineSettings.h"
+#include "platform/MemoryPointerSettings.h"
 #include "platform/VirtualClock.h"
 #include "platform/sim/SimBackend.h"
 #include "toolkit/headless/HeadlessToolkit.h"
@@ -102,6 +103,7 @@ class ScenarioRun {
     std::unique_ptr<toolkit::headless::HeadlessToolkit> toolkit_;
     std::unique_ptr<SimBackend> sim_;
     std::unique_ptr<MachineSettings> machine_;
+    std::unique_ptr<MemoryPointerSettings> pointer_;  // the desktop the program sees
     std::unique_ptr<ui::Program> program_;
     bool quit_ = false;
     std::map<std::string, Command> commands_;

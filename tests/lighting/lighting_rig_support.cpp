@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "lighting/LightingTestSupport.h"
+
+namespace quillon::lighting::testing {
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "quillon-lighting-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) != nullptr) {
+        path_ = pattern + "/";
+    }
+}
+
+TempFolder::~TempFolder() {
+    if (!path_.empty()) {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+}
+
+void TempFolder::write(const std::string& name, const std::string& content, bool executable) const {
+    const fs::path file = path_ + name;
+    fs::create_directories(file.parent_path());
+    {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out << content;
+    }
+    if (executable) {
+        ::chmod(file.c_str(), 0755);
+    }
+}
+
+std::string TempFolder::read(const std::string& name) const {
+    std::ifstream in(path_ + name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool TempFolder::exists(const std::string& name) const {
+    return fs::exists(path_ + name);
+}
+
+std::string programDir() {
+    if (const char* dir = std::getenv("QUILLON_PROGRAM_DIR"); dir != nullptr && *dir != '\0') {
+        std::string path(dir);
+        return path.back() == '/' ? path : path + "/";
+    }
+    // Run by hand from the build tree: the test program lives in <build>/tests/.
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return (exe.parent_path().parent_path() / "program").string() + "/";
+}
+
+LightingRig::LightingRig(int speed, int lines) {
+    toolkit = std::make_unique<toolkit::headless::HeadlessToolkit>(clock, programDir() + "skin/");
+    sim = std::make_unique<SimBackend>(clock);
+    machine = std::make_unique<MachineSettings>(data.path() + "machine.ini");
+    desktop = std::make_unique<MemoryPointerSettings>(clock, speed, lines);
+    Paths paths;
+    paths.dataDir = data.path();
+    paths.programDir = programDir();
+    main_ = std::make_unique<app::CMainWnd>(
+        app::ShellPorts{*toolkit, *sim, paths, *machine, "C", *desktop}, dialogs);
+    auto module = std::make_unique<LightingModule>(*desktop);
+    module_ = module.get();
+    main_->addModule(std::move(module));
+    if (!main_->create()) {
+        ADD_FAILURE() << "main window: " << toolkit->lastError();
+        return;
+    }
+    main_->hooks().saveSelectedProfile = [this](DeviceKind kind, SyncHooks::ProfileList list) {
+        saved.emplace_back(kind, list);
+    };
+    main_->showFirstTime();
+    toolkit->runUntil(clock.now());
+    showMousePerformancePage();
+}
+
+// As the shell shows it once a mouse is connected and its performance tab chosen.
+void LightingRig::showMousePerformancePage() {
+    main_->window().show();
+    control("tab_switch").selectPage(1);
+    control("ms_tab_panel").setVisible(true);
+    control("ms_tab_switch").selectPage(3);
+}
+
+LightingRig::~LightingRig() {
+    main_.reset();
+}
+
+toolkit::headless::HeadlessWindow& LightingRig::window() {
+    return static_cast<toolkit::headless::HeadlessWindow&>(main_->window());
+}
+
+toolkit::Control& LightingRig::control(const std::string& name) {
+    toolkit::Control* found = main_->find(name);
+    if (found == nullptr) {
+        throw std::runtime_error("the main window has no control " + name);
+    }
+    return *found;
+}
+
+void LightingRig::send(const std::string& type, const std::string& sender,
+                       toolkit::Notification details) {
+    details.type = type;
+    details.sender = sender;
+    details.control = main_->find(sender);
+    main_->notify(details);
+    toolkit->runUntil(clock.now());
+}
+
+void LightingRig::runFor(Millis ms) {
+    toolkit->runFor(ms);
+}
+
+}  // namespace quillon::lighting::testing
