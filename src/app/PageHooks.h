@@ -17,6 +17,10 @@ struct PageHooks {
     std::function<void(DeviceKind)> refreshPage;
     // The mouse buttons' labels from a profile's key table.
     std::function<void(int profile)> refreshMouseButtonLabels;
+    // The mouse button option "ms_key_" + key is selected and its function shown.
+    std::function<void(int key)> showMouseButton;
+    // The keyboard's key page shows key table 0 again (a key or device profile was loaded).
+    std::function<void()> refreshKeyboardKeys;
     // The model goes into the file of the list's selected profile.
     std::function<void(DeviceKind, SyncHooks::ProfileList)> saveSelectedProfile;
     // A device was found: its stored profile selection is applied (profile combos).

@@ -11,7 +11,8 @@ inline constexpr const char* kNameEmpty = "message_text_14";
 inline constexpr const char* kNameTaken = "message_text_15";
 // A name that cannot be a file name in the profile folder.
 inline constexpr const char* kNameUnusable = "message_text_21";
-// A profile or index file could not be written; nothing was changed.
-inline constexpr const char* kWriteFailed = "message_text_22";
+// A profile or index file could not be written; nothing was changed. ("message_text_22" tells
+// of a keyboard with too many keys.)
+inline constexpr const char* kWriteFailed = "message_text_23";
 
 }  // namespace quillon::profile_message

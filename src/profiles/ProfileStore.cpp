@@ -90,7 +90,11 @@ bool ProfileStore::removeNamed(const ProfileList& list, std::string_view name) {
 
 LoadResult ProfileStore::loadProfile(const ProfileList& list, int position) {
     const ProfileIndex index = readIndex(list.device);
-    const ProfileFileData file = readNamed(list, index.name(list, position));
+    // Names left beyond the count by earlier deletions are no longer profiles of the list.
+    ProfileFileData file;
+    if (position >= 0 && position < index.count(list)) {
+        file = readNamed(list, index.name(list, position));
+    }
     if (file.result == LoadResult::Missing) {
         debugLog("配置文件丢失");
     } else if (file.result == LoadResult::BadFormat) {

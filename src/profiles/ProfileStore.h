@@ -33,8 +33,9 @@ class ProfileStore {
     ProfileStore(ProfileModel model, const PointerSettingsSource& desktop, ProfileFolders folders,
                  ProfileIo& io);
 
-    // Loads the profile named at `position` of the index into the model. Missing or malformed
-    // files leave the model as it was (and say so in the debug output).
+    // Loads the profile named at `position` of the index into the model. A position outside the
+    // list reads as missing; missing or malformed files leave the model as it was (and say so in
+    // the debug output).
     LoadResult loadProfile(const ProfileList& list, int position);
     // Writes the model into the file of the list's selected profile; 1 on success, 0 when the
     // stored selection is not a position of the list, negative when the file could not be written.

@@ -2,6 +2,8 @@
 
 #include "app/DeviceModule.h"
 #include "app/ShellModule.h"
+#include "lighting/LightingModule.h"
+#include "profiles/ProfileModule.h"
 
 namespace quillon::ui {
 
@@ -9,6 +11,13 @@ Program::Program(app::ShellPorts ports) : dialogs_(ports.toolkit) {
     main_ = std::make_unique<app::CMainWnd>(std::move(ports), dialogs_);
     main_->addModule(std::make_unique<app::ShellModule>());
     main_->addModule(std::make_unique<app::DeviceModule>());
+    auto lighting = std::make_unique<lighting::LightingModule>(main_->pointerSettings());
+    // The profile files read and write the settings the lighting module holds.
+    lighting::LightingModule& lightingModule = *lighting;
+    main_->addModule(std::move(lighting));
+    main_->addModule(std::make_unique<ProfileModule>(lightingModule.hostSettings(),
+                                                     lightingModule.keyboardLighting(),
+                                                     lightingModule.pointerSettingsSource()));
 }
 
 Program::~Program() {

@@ -122,6 +122,21 @@ TEST(ProfileLoad, MissingOrMalformedFileLeavesTheModel) {
     EXPECT_EQ(bytesOf(mouse.keyTables[0]), std::vector<std::uint8_t>(512, 0x42));
 }
 
+TEST(ProfileLoad, NameLeftBeyondTheCountIsNotLoaded) {
+    ProfileBench bench;
+    const ProfileList& list = bench.list(DeviceKind::Mousepad, ProfileKind::Lighting);
+    bench.makeList(list, {"a", "b"});
+    // A deletion leaves the old last name in the file, beyond the new count.
+    IniDocument index = IniDocument::load(bench.indexPath(DeviceKind::Mousepad));
+    index.write(list.sections.count, "count", "1");
+    index.save(bench.indexPath(DeviceKind::Mousepad));
+    DeviceMemory& pad = bench.devices.memory(DeviceKind::Mousepad);
+    pad.profileTable[0].fill(0x42);
+    EXPECT_EQ(bench.store.loadProfile(list, 1), LoadResult::Missing);
+    EXPECT_EQ(bench.store.loadProfile(list, -1), LoadResult::Missing);
+    EXPECT_EQ(bytesOf(pad.profileTable[0]), std::vector<std::uint8_t>(64, 0x42));
+}
+
 TEST(ProfileLoad, AnotherDevicesFileOfTheRightSizeLoads) {
     ProfileBench bench;
     const ProfileList& pad = bench.list(DeviceKind::Mousepad, ProfileKind::Lighting);
