@@ -225,7 +225,6 @@ void DeviceModule::shown(DeviceKind kind) {
                 main->bringToFront();
                 break;
             case DeviceKind::Mousepad:
-                showAndSelectTab(*main, kind);
                 if (Control* tab = main->find("mp_tab")) {
                     tab->invalidate();
                 }

@@ -244,6 +244,12 @@ void ShellModule::installMessages(CMainWnd& main) {
         main.hideWindow();
         main.dialogs().showNotice();
     });
+    // Key capture and macro recording end when the window loses the activation.
+    d.addMessage(toolkit::kMsgActivate, [&main](const toolkit::Message& m) {
+        if (m.wParam == 0 && main.hooks().removeInputHooks) {
+            main.hooks().removeInputHooks();
+        }
+    });
     d.addMessage(kMsgHideProgress,
                  [&main](const toolkit::Message&) { setVisible(main, "setting_progress", false); });
     d.addMessage(kMsgStartProgressTimer, [&main](const toolkit::Message&) {

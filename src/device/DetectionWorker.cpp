@@ -51,6 +51,9 @@ void connect(DetectionContext& ctx, std::uint16_t productId, Clock& clock) {
         clock.sleepFor(kKeyboardSettleMs);
     }
     ch.setConnected(true);
+    if (kind == DeviceKind::Mousepad) {
+        ctx.events.arriving(kind);
+    }
     ctx.events.connected(kind, productId);
     if (kind == DeviceKind::Mouse) {
         ReadCursorImage(ch, ctx.cursorHooks);

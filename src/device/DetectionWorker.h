@@ -18,7 +18,9 @@ namespace quillon {
 class DetectionEvents {
   public:
     virtual ~DetectionEvents() = default;
-    // The keyboard was found; its tab shows before the 100 ms settling pause.
+    // The kind's tab shows and is selected: the keyboard's as soon as it is found, before the
+    // 100 ms settling pause; the mousepad's once it is marked connected. The mouse's tab comes
+    // with shown().
     virtual void arriving(DeviceKind kind) = 0;
     // The channel is connected: the kind's profile steps.
     virtual void connected(DeviceKind kind, std::uint16_t productId) = 0;

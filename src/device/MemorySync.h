@@ -49,8 +49,9 @@ using ChannelTable = std::array<DeviceChannel*, 3>;
 // The bracketed connect-time reads. Each returns 1 when every command succeeded, otherwise the
 // first failure; 0 without sending anything when the device is not connected.
 CommandResult ReadWholeMouse(DeviceModel& model, DeviceChannel& mouse, const SyncHooks& hooks);
-// A keyboard reporting more than 170 keys gets "message_text_11" and only its EndConfig; the
-// result is then kCommandBadAnswer and the block size stays as it was.
+// A keyboard reporting more than 170 keys gets "message_text_22" (the keyboard has more keys than a
+// key table holds) and only its EndConfig; the result is then kCommandBadAnswer and the block size
+// stays as it was.
 CommandResult ReadWholeKeyboard(DeviceModel& model, DeviceChannel& keyboard,
                                 const SyncHooks& hooks);
 CommandResult ReadWholeMousepad(DeviceModel& model, DeviceChannel& mousepad,

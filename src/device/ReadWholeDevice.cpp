@@ -85,7 +85,7 @@ CommandResult ReadWholeKeyboard(DeviceModel& model, DeviceChannel& channel,
         // configuration mode while the message waits.
         EndConfig(channel);
         if (hooks.showMessage) {
-            hooks.showMessage("message_text_11");
+            hooks.showMessage("message_text_22");
         }
         return kCommandBadAnswer;
     }

@@ -48,6 +48,7 @@ inline Message messageOf(std::uint32_t id, std::uintptr_t wParam = 0, std::intpt
 // Message numbers the toolkit itself sends.
 inline constexpr std::uint32_t kMsgTray = 0x0401;         // lParam: kTrayLeftUp or kTrayRightUp
 inline constexpr std::uint32_t kMsgMenuCommand = 0x0479;  // data: MenuChoice
+inline constexpr std::uint32_t kMsgActivate = 0x0006;     // wParam 1: activated, 0: deactivated
 inline constexpr std::intptr_t kTrayLeftUp = 0x0202;
 inline constexpr std::intptr_t kTrayRightUp = 0x0205;
 

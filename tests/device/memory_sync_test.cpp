@@ -182,7 +182,7 @@ TEST(ReadWholeKeyboard, MoreThan170KeysIsRefusedButTheBracketIsClosed) {
     EXPECT_EQ(ReadWholeKeyboard(rig.model, rig.channel, rig.log.hooks()), kCommandBadAnswer);
     EXPECT_EQ(rig.sent(), (Shapes{{0x01, 0, 0}, {0x03, 33, 0}, {0x02, 0, 0}}));
     EXPECT_EQ(rig.channel.blockSize(), kInitialBlockSize);
-    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"message message_text_11"}));
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"message message_text_22"}));
     EXPECT_EQ(rig.memory().factoryKeyTable[0], 0xC2);
 }
 

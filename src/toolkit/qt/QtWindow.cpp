@@ -53,7 +53,8 @@ QtWindow::QtWindow(QtToolkit& toolkit, int id, const WindowSpec& spec,
         byName_.emplace(lowerAscii(controls_.back()->name()), controls_.back().get());
     }
     setUpOptions();
-    frame_ = std::make_unique<WindowFrame>(*root_);
+    frame_ = std::make_unique<WindowFrame>(
+        *root_, [this](bool active) { post(messageOf(kMsgActivate, active ? 1 : 0)); });
 }
 
 QtWindow::~QtWindow() {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 namespace quillon::toolkit::qt {
 
@@ -22,10 +23,11 @@ int skinNumber(const QWidget& root, const char* name, int limit) {
 
 }  // namespace
 
-WindowFrame::WindowFrame(QWidget& root)
+WindowFrame::WindowFrame(QWidget& root, std::function<void(bool active)> activation)
     : root_(&root),
       caption_(skinNumber(root, "caption", kMaxCaption)),
-      corner_(skinNumber(root, "roundcorner", kMaxCorner)) {
+      corner_(skinNumber(root, "roundcorner", kMaxCorner)),
+      activation_(std::move(activation)) {
     root.installEventFilter(this);
     applyCorners();
 }
@@ -46,6 +48,12 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Resize:
             applyCorners();
+            return false;
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+            if (activation_) {
+                activation_(event->type() == QEvent::WindowActivate);
+            }
             return false;
         case QEvent::MouseButtonPress: {
             auto* press = static_cast<QMouseEvent*>(event);

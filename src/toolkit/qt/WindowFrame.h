@@ -1,11 +1,13 @@
 #pragma once
 // The frame behaviour of a frameless skin window: pressing in the caption strip (the root's
 // `caption` height) where no control takes the press drags the window, and a `roundcorner`
-// radius clips the window to a rounded rectangle whenever it is resized.
+// radius clips the window to a rounded rectangle whenever it is resized. Gaining and losing the
+// activation is reported to `activation`.
 
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <functional>
 
 class QWidget;
 
@@ -13,7 +15,7 @@ namespace quillon::toolkit::qt {
 
 class WindowFrame : public QObject {
   public:
-    explicit WindowFrame(QWidget& root);
+    explicit WindowFrame(QWidget& root, std::function<void(bool active)> activation = {});
 
     int captionHeight() const { return caption_; }
     int cornerRadius() const { return corner_; }
@@ -29,6 +31,7 @@ class WindowFrame : public QObject {
     int corner_ = 0;
     bool dragging_ = false;
     QPoint grabOffset_;
+    std::function<void(bool active)> activation_;
 };
 
 }  // namespace quillon::toolkit::qt
