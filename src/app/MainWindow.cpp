@@ -142,6 +142,7 @@ void CMainWnd::firstShowInit() {
     workers_.startAll();
     startTimers();
     language_->load(chooseStartupLanguage(settings(), machineLanguage, ports_.locale));
+    debugLog("window ready");
 }
 
 // A background image chosen earlier from the skin window comes back at start-up.

@@ -1,17 +1,14 @@
 #include "device/ReportTrace.h"
 
+#include "platform/HexText.h"
+
 namespace quillon {
 
 std::string formatTraceLine(DeviceKind kind, ReportDirection direction,
                             std::span<const std::uint8_t, kFrameSize> report) {
-    static constexpr char kDigits[] = "0123456789abcdef";
     std::string line(kindName(kind));
     line += direction == ReportDirection::Request ? " > " : " < ";
-    for (std::uint8_t byte : report) {
-        line += kDigits[byte >> 4];
-        line += kDigits[byte & 0x0F];
-    }
-    return line;
+    return line + hexString(report);
 }
 
 FileReportTrace::FileReportTrace(const std::string& path) : file_(std::fopen(path.c_str(), "a")) {}

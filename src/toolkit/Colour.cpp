@@ -1,5 +1,7 @@
 #include "toolkit/Colour.h"
 
+#include "platform/HexText.h"
+
 #include <cstdio>
 
 namespace quillon::toolkit {
@@ -14,26 +16,13 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 bool parseHex(std::string_view digits, Argb& out) {
     if (digits.empty() || digits.size() > 8) {
         return false;
     }
     Argb value = 0;
     for (char c : digits) {
-        const int d = hexDigit(c);
+        const int d = hexDigitValue(c);
         if (d < 0) {
             return false;
         }

@@ -1,5 +1,7 @@
 #include "app/scenario/ScenarioScript.h"
 
+#include "platform/HexText.h"
+
 #include <cctype>
 
 namespace quillon::scenario {
@@ -53,17 +55,6 @@ bool splitLine(std::string_view line, std::vector<std::string>& args, std::strin
     return true;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
 }  // namespace
 
 bool parseScript(std::string_view text, std::vector<ScriptLine>& out, ScriptError& error) {
@@ -110,7 +101,7 @@ std::optional<std::int64_t> parseNumber(std::string_view text) {
     }
     std::uint64_t value = 0;
     for (char c : text) {
-        const int d = base == 16 ? hexDigit(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
+        const int d = base == 16 ? hexDigitValue(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
         if (d < 0) {
             return std::nullopt;
         }
@@ -122,35 +113,17 @@ std::optional<std::int64_t> parseNumber(std::string_view text) {
 
 std::optional<std::vector<std::uint8_t>> parseHex(std::string_view text) {
     std::vector<std::uint8_t> bytes;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == '.') {
-            ++i;
-            continue;
-        }
-        if (i + 1 >= text.size()) {
-            return std::nullopt;
-        }
-        const int hi = hexDigit(text[i]);
-        const int lo = hexDigit(text[i + 1]);
-        if (hi < 0 || lo < 0) {
-            return std::nullopt;
-        }
-        bytes.push_back(static_cast<std::uint8_t>(hi * 16 + lo));
-        i += 2;
+    if (text.empty()) {
+        return bytes;  // an empty file
+    }
+    if (text.find_first_of(": ") != std::string_view::npos || !parseHexBytes(text, bytes)) {
+        return std::nullopt;
     }
     return bytes;
 }
 
 std::string toHex(const std::uint8_t* data, std::size_t size) {
-    static const char* digits = "0123456789abcdef";
-    std::string out;
-    out.reserve(size * 2);
-    for (std::size_t i = 0; i < size; ++i) {
-        out += digits[data[i] >> 4];
-        out += digits[data[i] & 0x0F];
-    }
-    return out;
+    return hexString(std::span(data, size));
 }
 
 }  // namespace quillon::scenario

@@ -101,7 +101,7 @@ int writeSettingsCommand(CommandContext& context) {
     }
     const std::size_t size = currentRecordSize(kind);
     std::vector<std::uint8_t> bytes;
-    if (context.arguments.size() < 2 || !parseHexBytes(context.arguments[1], size, bytes)) {
+    if (context.arguments.size() < 2 || !parseHexBytes(context.arguments[1], bytes, size)) {
         return usageError(context, "write-settings needs 1 to " + std::to_string(size) +
                                        " bytes in hex for the " + std::string(kindName(kind)));
     }

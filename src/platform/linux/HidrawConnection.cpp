@@ -85,21 +85,28 @@ long HidrawConnection::readOnce(std::uint8_t* buffer, std::size_t capacity) {
     return got > 0 ? got + 1 : got;
 }
 
+int HidrawConnection::failureOf(Wait wait) {
+    switch (wait) {
+        case Wait::Cancelled:
+            return kHidCancelled;
+        case Wait::TimedOut:
+            return kHidTimeout;
+        case Wait::Failed:
+            return kHidError;
+        case Wait::Ready:
+            break;
+    }
+    return kReady;
+}
+
 int HidrawConnection::read(std::uint8_t* buffer, std::size_t capacity, Millis timeout) {
     if (buffer == nullptr || capacity == 0 || !access_.read) {
         return kHidError;
     }
     const Millis deadline = clock_->deadlineAfter(timeout);
     for (;;) {
-        switch (waitUntil(POLLIN, deadline)) {
-            case Wait::Cancelled:
-                return kHidCancelled;
-            case Wait::TimedOut:
-                return kHidTimeout;
-            case Wait::Failed:
-                return kHidError;
-            case Wait::Ready:
-                break;
+        if (const int failure = failureOf(waitUntil(POLLIN, deadline)); failure != kReady) {
+            return failure;
         }
         const long got = readOnce(buffer, capacity);
         if (got > 0) {
@@ -120,15 +127,8 @@ int HidrawConnection::write(const std::uint8_t* data, std::size_t length, Millis
     }
     const Millis deadline = clock_->deadlineAfter(timeout);
     for (;;) {
-        switch (waitUntil(POLLOUT, deadline)) {
-            case Wait::Cancelled:
-                return kHidCancelled;
-            case Wait::TimedOut:
-                return kHidTimeout;
-            case Wait::Failed:
-                return kHidError;
-            case Wait::Ready:
-                break;
+        if (const int failure = failureOf(waitUntil(POLLOUT, deadline)); failure != kReady) {
+            return failure;
         }
         const long sent = ::write(device_.get(), data, length);
         if (sent > 0) {

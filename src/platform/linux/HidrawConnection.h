@@ -34,7 +34,10 @@ class HidrawConnection final : public HidConnection {
 
   private:
     enum class Wait { Ready, Cancelled, TimedOut, Failed };
+    static constexpr int kReady = 1;
     Wait waitUntil(short events, Millis deadline);
+    // The transfer result of a wait that did not end with the node ready, or kReady.
+    static int failureOf(Wait wait);
     bool takeCancel();
     long readOnce(std::uint8_t* buffer, std::size_t capacity);
 

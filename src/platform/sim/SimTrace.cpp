@@ -1,17 +1,13 @@
 #include "platform/sim/SimTrace.h"
 
+#include "platform/HexText.h"
+
 namespace quillon {
 
 std::string formatTraceLine(const SimReport& report) {
-    static constexpr char kDigits[] = "0123456789abcdef";
     std::string line(simKindName(report.kind));
     line += report.direction == SimDirection::Request ? " > " : " < ";
-    line.reserve(line.size() + 2 * report.bytes.size());
-    for (std::uint8_t byte : report.bytes) {
-        line += kDigits[byte >> 4];
-        line += kDigits[byte & 0x0F];
-    }
-    return line;
+    return line + hexString(report.bytes);
 }
 
 void SimTraceLog::add(const SimReport& report) {
