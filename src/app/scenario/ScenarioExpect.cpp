@@ -143,23 +143,27 @@ void ScenarioRun::registerExpectCommands() {
         return got == a[4] ? Step::ok() : Step::expected("\"" + a[4] + "\"", "\"" + got + "\"");
     };
     commands_["expect-file"] = [this](const Args& a) {
-        const auto path = a.size() == 4 ? dataPath(a[1]) : std::nullopt;
-        const auto offset = a.size() == 4 ? parseNumber(a[2]) : std::nullopt;
-        const auto bytes = a.size() == 4 ? parseHex(a[3]) : std::nullopt;
-        if (!path || !offset || *offset < 0 || !bytes) {
+        if (a.size() != 4) {
+            return Step::invalid("usage: expect-file PATH OFFSET HEX");
+        }
+        const std::optional<std::string> path = dataPath(a[1]);
+        const std::int64_t offset = parseNumber(a[2]).value_or(-1);
+        const std::vector<std::uint8_t> bytes =
+            parseHex(a[3]).value_or(std::vector<std::uint8_t>{});
+        if (!path || offset < 0 || bytes.empty()) {
             return Step::invalid("usage: expect-file PATH OFFSET HEX");
         }
         const auto content = readFile(*path);
         if (!content) {
             return Step::expected("file " + a[1], "no file");
         }
-        const std::size_t at = static_cast<std::size_t>(*offset);
-        if (at + bytes->size() > content->size()) {
-            return Step::expected(toHex(bytes->data(), bytes->size()) + " at " + a[2],
+        const auto at = static_cast<std::size_t>(offset);
+        const std::string want = toHex(bytes.data(), bytes.size());
+        if (at > content->size() || bytes.size() > content->size() - at) {
+            return Step::expected(want + " at " + a[2],
                                   "a file of " + std::to_string(content->size()) + " bytes");
         }
-        const std::string got = toHex(content->data() + at, bytes->size());
-        const std::string want = toHex(bytes->data(), bytes->size());
+        const std::string got = toHex(content->data() + at, bytes.size());
         return got == want ? Step::ok() : Step::expected(want, got);
     };
     commands_["expect-file-size"] = [this](const Args& a) {
