@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <atomic>
 
 #include "platform/ClockSync.h"
@@ -260,6 +262,36 @@ TEST(QtMessagePump, ASenderIsReleasedWhenItsMessageIsDroppedUnrun) {
     EXPECT_TRUE(worker.joinFor(5000));
     EXPECT_TRUE(returned);
     EXPECT_FALSE(ran);
+}
+
+}  // namespace
+}  // namespace quillon::toolkit::qt
+
+namespace quillon::toolkit::qt {
+namespace {
+
+class QtModalKeys : public QtToolkitTest {};
+
+// Escape in a modal window acts as its close button, so the dialog's own handler decides.
+TEST_F(QtModalKeys, EscapeClicksTheCloseButtonOfAModalWindow) {
+    skin_.write("dialog.xml", TempSkin::ui(button("closebtn") + button("okbtn", 40)));
+    auto window = open("dialog.xml");
+    ASSERT_NE(window, nullptr);
+    Recorder recorder;
+    recorder.onNotify = [&](const Notification& n) {
+        if (n.type == "click" && n.sender == "closebtn") {
+            window->close(2);
+        }
+    };
+    window->setHandler(&recorder);
+    QTimer::singleShot(50, [&] {
+        QWidget* focus = QApplication::activeWindow();
+        QTest::keyClick(focus != nullptr ? focus : widgetOf(*window, "okbtn"), Qt::Key_Escape);
+    });
+    QTimer::singleShot(3000, [&] { window->close(-1); });  // the test's own safety net
+    EXPECT_EQ(window->runModal(), 2);
+    EXPECT_NE(std::find(recorder.types.begin(), recorder.types.end(), "click closebtn"),
+              recorder.types.end());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
@@ -44,6 +45,20 @@ int QtWindow::runModal() {
         root_->hide();  // modality takes effect only when the window is shown anew
     }
     root_->setWindowModality(Qt::ApplicationModal);
+    // Escape is the window's own close button, as in every dialog of the desktop.
+    QShortcut escape(QKeySequence(Qt::Key_Escape), root_);
+    QObject::connect(&escape, &QShortcut::activated, root_, [this] {
+        Control* closeButton = find("closebtn");
+        if (closeButton != nullptr && closeButton->visible() && closeButton->enabled()) {
+            Notification click;
+            click.type = "click";
+            click.sender = closeButton->name();
+            click.control = closeButton;
+            deliver(click);
+        } else {
+            close(0);
+        }
+    });
     show();
     // The hook runs inside the loop, so a close it makes ends this run rather than a later one.
     QTimer::singleShot(0, &loop, [this] { toolkit_.modalStarted(*this); });
