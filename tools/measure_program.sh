@@ -8,6 +8,9 @@
 #   tools/measure_program.sh [BUILD_DIR] [RUNS] [IDLE]     (defaults: build/release 10 60)
 # Needs xvfb-run. Extra arguments for quillon can be given in QUILLON_ARGS (e.g. --simulate).
 set -euo pipefail
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/release}
 runs=${2:-10}
@@ -44,6 +47,4 @@ measure() {
   echo "start-up to window ready (ms): median ${sorted[$((runs / 2))]}, min ${sorted[0]}, max ${sorted[$((runs - 1))]}"
 }
 
-export -f measure
-export program runs idle work
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c measure
+measure
