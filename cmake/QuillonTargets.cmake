@@ -24,7 +24,8 @@ function(quillon_test_program name dir)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
   # tests/common sets the environment every test program expects (see test_environment.cpp).
-  target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common/test_environment.cpp)
+  target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common/test_environment.cpp
+    ${PROJECT_SOURCE_DIR}/tests/common/test_folders.cpp)
   target_compile_definitions(${name} PRIVATE
     QUILLON_TEST_PROGRAM_DIR="${QUILLON_STAGED_PROGRAM_DIR}" QUILLON_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120)

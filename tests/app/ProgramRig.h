@@ -10,34 +10,19 @@
 #include <vector>
 
 #include "app/MainWindow.h"
-#include "platform/MachineSettings.h"
-#include "platform/MemoryPointerSettings.h"
+#include "app/scenario/HeadlessProgram.h"
+#include "common/TestFolders.h"
 #include "platform/VirtualClock.h"
-#include "platform/sim/SimBackend.h"
-#include "toolkit/headless/HeadlessToolkit.h"
 #include "ui/Program.h"
 
 namespace quillon::apptest {
 
-// The staged program folder (skins, language files, default files), with a trailing "/".
-std::string programDir();
+using test::programDir;
+using test::TempFolder;
+
 // A folder in memory for data that is written very often ("/dev/shm"), or "" when there is none:
 // every profile save syncs its file to the disk.
 std::string memoryFolder();
-
-// A fresh folder under `parent` (empty: the system's temporary folder), removed with the
-// object.
-class TempFolder {
-  public:
-    explicit TempFolder(const std::string& parent = {});
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& path() const { return path_; }  // with a trailing "/"
-
-  private:
-    std::string path_;
-};
 
 // How the next message box is closed: by a button, or left to close itself (the notice).
 enum class BoxAnswer { Confirm, Cancel, CloseButton, Leave };
@@ -61,10 +46,10 @@ class ProgramRig {
     void quit();
 
     Clock& clock() { return *clock_; }
-    SimBackend& sim() { return *sim_; }
-    toolkit::headless::HeadlessToolkit& toolkit() { return *toolkit_; }
-    ui::Program& program() { return *program_; }
-    app::CMainWnd& main() { return program_->main(); }
+    SimBackend& sim() { return headless_->sim(); }
+    toolkit::headless::HeadlessToolkit& toolkit() { return headless_->toolkit(); }
+    ui::Program& program() { return headless_->program(); }
+    app::CMainWnd& main() { return program().main(); }
     toolkit::headless::HeadlessWindow& window();
     toolkit::Control* find(const std::string& name) { return main().find(name); }
     const std::string& dataDir() const { return data_.path(); }
@@ -82,12 +67,7 @@ class ProgramRig {
     std::unique_ptr<VirtualClock> ownClock_;
     Clock* clock_;
     TempFolder data_;
-    std::string programDir_;
-    std::unique_ptr<toolkit::headless::HeadlessToolkit> toolkit_;
-    std::unique_ptr<SimBackend> sim_;
-    std::unique_ptr<MachineSettings> machine_;
-    std::unique_ptr<MemoryPointerSettings> pointer_;  // the desktop the program sees
-    std::unique_ptr<ui::Program> program_;
+    std::unique_ptr<scenario::HeadlessProgram> headless_;
     std::deque<BoxAnswer> answers_;
     std::vector<std::string> messages_;
 };

@@ -9,6 +9,7 @@
 #include "app/DeviceModule.h"
 #include "app/ProfilePanelTestSupport.h"
 #include "app/ShellModule.h"
+#include "common/TestFolders.h"
 #include "profiles/ProfileModule.h"
 
 namespace quillon::testing {
@@ -16,17 +17,6 @@ namespace quillon::testing {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The build tree's program folder: the skins and the default files beside the program.
-std::string stagedProgramDir() {
-    if (const char* dir = std::getenv("QUILLON_PROGRAM_DIR"); dir != nullptr && *dir != '\0') {
-        return dir;
-    }
-    // The test program lives in <build>/tests/, the program folder in <build>/program/.
-    std::error_code error;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    return (exe.parent_path().parent_path() / "program").string();
-}
 
 std::string scratchFolder() {
     std::string pattern = (fs::temp_directory_path() / "quillon-profile-panel-XXXXXX").string();
@@ -56,7 +46,7 @@ ProfileProgram::ProfileProgram() {
     fs::create_directories(dataDir_);
     fs::create_directories(programDir_);
     std::error_code error;
-    const fs::path staged = fs::canonical(stagedProgramDir(), error);
+    const fs::path staged = fs::canonical(test::programDir(), error);
     EXPECT_FALSE(error) << "no program folder: " << error.message();
     fs::create_directory_symlink(staged / "skin", programDir_ + "skin", error);
     EXPECT_FALSE(error) << error.message();

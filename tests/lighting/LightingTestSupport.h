@@ -10,6 +10,7 @@
 
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
+#include "common/TestFolders.h"
 #include "lighting/LightingModule.h"
 #include "platform/MachineSettings.h"
 #include "platform/MemoryPointerSettings.h"
@@ -19,26 +20,8 @@
 
 namespace quillon::lighting::testing {
 
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    // Ends with "/".
-    const std::string& path() const { return path_; }
-    // Writes a file below the folder; `executable` makes it a program.
-    void write(const std::string& name, const std::string& content, bool executable = false) const;
-    std::string read(const std::string& name) const;
-    bool exists(const std::string& name) const;
-
-  private:
-    std::string path_;
-};
-
-// The program folder of the build (skins, language and default files), ending with "/".
-std::string programDir();
+using test::programDir;
+using test::TempFolder;
 
 struct SilentDialogs final : app::Dialogs {
     int showMessageBox(const std::string&, bool) override { return 0; }

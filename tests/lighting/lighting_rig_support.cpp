@@ -1,65 +1,8 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "lighting/LightingTestSupport.h"
 
 namespace quillon::lighting::testing {
-
-namespace fs = std::filesystem;
-
-TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "quillon-lighting-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) {
-        path_ = pattern + "/";
-    }
-}
-
-TempFolder::~TempFolder() {
-    if (!path_.empty()) {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-}
-
-void TempFolder::write(const std::string& name, const std::string& content, bool executable) const {
-    const fs::path file = path_ + name;
-    fs::create_directories(file.parent_path());
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out << content;
-    }
-    if (executable) {
-        ::chmod(file.c_str(), 0755);
-    }
-}
-
-std::string TempFolder::read(const std::string& name) const {
-    std::ifstream in(path_ + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-bool TempFolder::exists(const std::string& name) const {
-    return fs::exists(path_ + name);
-}
-
-std::string programDir() {
-    if (const char* dir = std::getenv("QUILLON_PROGRAM_DIR"); dir != nullptr && *dir != '\0') {
-        std::string path(dir);
-        return path.back() == '/' ? path : path + "/";
-    }
-    // Run by hand from the build tree: the test program lives in <build>/tests/.
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return (exe.parent_path().parent_path() / "program").string() + "/";
-}
 
 LightingRig::LightingRig(int speed, int lines) {
     toolkit = std::make_unique<toolkit::headless::HeadlessToolkit>(clock, programDir() + "skin/");

@@ -55,7 +55,7 @@ void ScenarioRun::registerProgramCommands() {
         if (a.size() != 1) {
             return Step::invalid(usage("second-instance"));
         }
-        program_->showRequest();
+        headless_->program().showRequest();
         settle();
         return Step::ok();
     };
@@ -77,14 +77,11 @@ void ScenarioRun::registerProgramCommands() {
         if (a.size() != 1) {
             return Step::invalid(usage("quit"));
         }
-        toolkit::Message exit;
-        exit.id = toolkit::kMsgMenuCommand;
-        exit.data = toolkit::MenuChoice{"exit", "", "Close"};
-        mainWindow()->post(std::move(exit));
+        headless_->requestExit();
         // The shutdown waits up to 10 s for the workers; give it that long and a little more.
-        toolkit_->runFor(12000);
+        headless_->toolkit().runFor(12000);
         quit_ = true;
-        if (!program_->main().destroyed()) {
+        if (!headless_->program().main().destroyed()) {
             return Step::fail("expected the program to end, got it still running");
         }
         return Step::ok();
@@ -153,7 +150,7 @@ void ScenarioRun::registerControlCommands() {
         if (a.size() != 2 || (a[1] != "left" && a[1] != "right")) {
             return Step::invalid(usage("tray left|right"));
         }
-        const ActionResult result = toolkit_->clickTray(a[1] == "left");
+        const ActionResult result = headless_->toolkit().clickTray(a[1] == "left");
         if (!result) {
             return Step::fail("tray: " + result.error);
         }
@@ -164,7 +161,7 @@ void ScenarioRun::registerControlCommands() {
         if (a.size() != 2) {
             return Step::invalid(usage("menu ITEM"));
         }
-        const ActionResult result = toolkit_->chooseMenuItem(a[1]);
+        const ActionResult result = headless_->toolkit().chooseMenuItem(a[1]);
         if (!result) {
             return Step::fail("menu " + a[1] + ": " + result.error);
         }

@@ -38,15 +38,17 @@ void ScenarioRun::registerDeviceCommands() {
             } else if (a.size() != 3) {
                 return Step::invalid("usage: device plug KIND [PID]");
             }
-            step = sim_->plug(kind, pid) ? Step::ok() : Step::fail("could not plug " + a[2]);
+            step = headless_->sim().plug(kind, pid) ? Step::ok()
+                                                    : Step::fail("could not plug " + a[2]);
         } else if (verb == "unplug" && a.size() == 3) {
-            step = sim_->unplug(kind) ? Step::ok() : Step::fail(a[2] + " was not plugged");
+            step =
+                headless_->sim().unplug(kind) ? Step::ok() : Step::fail(a[2] + " was not plugged");
         } else if (verb == "announce" && a.size() == 4) {
             const auto usage = parseNumber(a[3]);
             if (!usage || *usage < 0 || *usage > 0xFFFF) {
                 return Step::invalid("usage: device announce KIND USAGE");
             }
-            step = sim_->announce(kind, static_cast<std::uint16_t>(*usage))
+            step = headless_->sim().announce(kind, static_cast<std::uint16_t>(*usage))
                        ? Step::ok()
                        : Step::fail(a[2] + " cannot announce");
         } else if ((verb == "set" || verb == "expect") && a.size() == 6) {
@@ -58,11 +60,12 @@ void ScenarioRun::registerDeviceCommands() {
             }
             const auto at = static_cast<std::size_t>(*offset);
             if (verb == "set") {
-                return sim_->setMemory(kind, region, at, *bytes) ? Step::ok()
-                                                                 : Step::fail("outside the region");
+                return headless_->sim().setMemory(kind, region, at, *bytes)
+                           ? Step::ok()
+                           : Step::fail("outside the region");
             }
             std::vector<std::uint8_t> got;
-            if (!sim_->readMemory(kind, region, at, bytes->size(), got)) {
+            if (!headless_->sim().readMemory(kind, region, at, bytes->size(), got)) {
                 return Step::fail("outside the region");
             }
             const std::string want = toHex(bytes->data(), bytes->size());
@@ -74,7 +77,7 @@ void ScenarioRun::registerDeviceCommands() {
             if (!simFaultFromName(a[3], fault) || !count || *count < 0 || *count > 1000000) {
                 return Step::invalid("usage: device fault KIND FAULT [COUNT]");
             }
-            step = sim_->setFault(kind, fault, static_cast<int>(*count))
+            step = headless_->sim().setFault(kind, fault, static_cast<int>(*count))
                        ? Step::ok()
                        : Step::fail("fault refused");
         } else if (verb == "keys" && a.size() == 4) {
@@ -82,7 +85,7 @@ void ScenarioRun::registerDeviceCommands() {
             if (!count || *count < 0 || *count > 255 || kind != SimKind::Keyboard) {
                 return Step::invalid("usage: device keys keyboard COUNT");
             }
-            step = sim_->setKeyCount(kind, static_cast<int>(*count))
+            step = headless_->sim().setKeyCount(kind, static_cast<int>(*count))
                        ? Step::ok()
                        : Step::fail("key count refused");
         }
@@ -95,7 +98,7 @@ void ScenarioRun::registerDeviceCommands() {
         if (a.size() != 2 || a[1] != "reset") {
             return Step::invalid("usage: trace reset");
         }
-        sim_->resetTrace();
+        headless_->sim().resetTrace();
         return Step::ok();
     };
     commands_["expect-requests"] = [this](const Args& a) {
@@ -104,7 +107,7 @@ void ScenarioRun::registerDeviceCommands() {
         if (!count || !simKindFromName(a[1], kind)) {
             return Step::invalid("usage: expect-requests KIND N");
         }
-        const auto got = static_cast<std::int64_t>(sim_->requests(kind).size());
+        const auto got = static_cast<std::int64_t>(headless_->sim().requests(kind).size());
         return got == *count
                    ? Step::ok()
                    : Step::expected(a[2] + " requests", std::to_string(got) + " requests");
@@ -116,7 +119,7 @@ void ScenarioRun::registerDeviceCommands() {
         if (!index || *index < 0 || !bytes || bytes->size() > 64 || !simKindFromName(a[1], kind)) {
             return Step::invalid("usage: expect-request KIND I HEX");
         }
-        const auto requests = sim_->requests(kind);
+        const auto requests = headless_->sim().requests(kind);
         if (static_cast<std::size_t>(*index) >= requests.size()) {
             return Step::expected("request " + a[2], std::to_string(requests.size()) + " requests");
         }

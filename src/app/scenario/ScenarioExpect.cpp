@@ -48,7 +48,7 @@ ScenarioRun::Step ScenarioRun::expectItem(toolkit::Control& control, const Args&
                               std::to_string(control.itemCount()) + " items");
     }
     const toolkit::Item item = control.item(static_cast<int>(*index));
-    const std::string shown = item.textIsId ? toolkit_->translate(item.text) : item.text;
+    const std::string shown = item.textIsId ? headless_->toolkit().translate(item.text) : item.text;
     return shown == a[4] ? Step::ok() : Step::expected("\"" + a[4] + "\"", "\"" + shown + "\"");
 }
 

@@ -54,24 +54,19 @@ ScenarioRun::ScenarioRun(const HarnessOptions& options, std::string fileName)
     if (!options_.traceFile.empty()) {
         trace_.open(options_.traceFile, std::ios::app);
     }
-    toolkit_ =
-        std::make_unique<toolkit::headless::HeadlessToolkit>(clock_, options_.programDir + "skin/");
-    toolkit_->setModalResponder([this](HeadlessWindow& window) { answerModal(window); });
-    toolkit_->setFileDialogResponder(
+    headless_ = std::make_unique<HeadlessProgram>(clock_, options_.programDir, dataDir_);
+    headless_->toolkit().setModalResponder([this](HeadlessWindow& window) { answerModal(window); });
+    headless_->toolkit().setFileDialogResponder(
         [this](const toolkit::FileDialogSpec& spec) { return answerFileDialog(spec); });
-    sim_ = std::make_unique<SimBackend>(clock_);
     if (trace_.is_open()) {
-        sim_->setTraceSink(
+        headless_->sim().setTraceSink(
             [this](const SimReport& report) { writeTrace(formatTraceLine(report)); });
     }
-    // The machine-wide file lives beside the data folder and exists only when a scenario puts it.
-    machine_ = std::make_unique<MachineSettings>(dataDir_ + "machine.ini");
-    pointer_ = std::make_unique<MemoryPointerSettings>(clock_);
     registerCommands();
 }
 
 ScenarioRun::~ScenarioRun() {
-    program_.reset();
+    headless_.reset();
     if (ownsDataDir_) {
         std::error_code ignored;
         fs::remove_all(dataDir_, ignored);
@@ -142,13 +137,9 @@ ScenarioRun::Step ScenarioRun::start() {
     if (started()) {
         return Step::invalid("the program is already running");
     }
-    Paths paths;
-    paths.dataDir = dataDir_;
-    paths.programDir = options_.programDir;
-    app::ShellPorts ports{*toolkit_, *sim_, paths, *machine_, "C", *pointer_};
-    program_ = std::make_unique<ui::Program>(std::move(ports));
-    if (!program_->start()) {
-        return Step::fail("the main window could not be built: " + toolkit_->lastError());
+    if (!headless_->start()) {
+        return Step::fail("the main window could not be built: " +
+                          headless_->toolkit().lastError());
     }
     settle();
     return Step::ok();
@@ -157,7 +148,7 @@ ScenarioRun::Step ScenarioRun::start() {
 // Handles what is already due without letting time pass.
 void ScenarioRun::settle() {
     if (started() && !quit_) {
-        toolkit_->runUntil(clock_.now());
+        headless_->toolkit().runUntil(clock_.now());
     }
 }
 
@@ -166,17 +157,17 @@ void ScenarioRun::advance(Millis ms) {
         clock_.sleepFor(ms);
         return;
     }
-    toolkit_->runFor(ms);
+    headless_->toolkit().runFor(ms);
 }
 
 HeadlessWindow* ScenarioRun::mainWindow() const {
-    return started() ? static_cast<HeadlessWindow*>(&program_->main().window()) : nullptr;
+    return started() ? &headless_->mainWindow() : nullptr;
 }
 
 // The newest shown window that has the control (the one a user would reach), else the main
 // window.
 HeadlessWindow* ScenarioRun::windowWith(const std::string& name) const {
-    const auto& windows = toolkit_->windows();
+    const auto& windows = headless_->toolkit().windows();
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
         if ((*it)->isVisible() && (*it) != mainWindow() && (*it)->control(name) != nullptr) {
             return *it;
@@ -202,14 +193,7 @@ ScenarioRun::Step ScenarioRun::userAction(
 void ScenarioRun::answerModal(HeadlessWindow& window) {
     const std::string skin = window.skin();
     if (skin == "XML_MSG") {
-        toolkit::Control* text = window.find("MessageText");
-        std::string shown;
-        if (text != nullptr) {
-            shown = text->getString(toolkit::Prop::TextId);
-            if (shown.empty()) {
-                shown = text->getString(toolkit::Prop::Text);
-            }
-        }
+        const std::string shown = messageBoxText(window);
         messages_.push_back(shown);
         bool confirm = false;
         if (!boxAnswers_.empty()) {

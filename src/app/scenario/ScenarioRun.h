@@ -11,16 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "app/scenario/HeadlessProgram.h"
 #include "app/scenario/ScenarioScript.h"
-#include "platform/MachineSettings.h"
-#include "platform/MemoryPointerSettings.h"
 #include "platform/VirtualClock.h"
 #include "platform/sim/SimBackend.h"
 #include "toolkit/headless/HeadlessToolkit.h"
-
-namespace quillon::ui {
-class Program;
-}
 
 namespace quillon::scenario {
 
@@ -77,7 +72,7 @@ class ScenarioRun {
     Step start();
     void settle();
     void advance(Millis ms);
-    bool started() const { return program_ != nullptr; }
+    bool started() const { return headless_->started(); }
 
     // Controls.
     toolkit::headless::HeadlessWindow* windowWith(const std::string& name) const;
@@ -100,11 +95,7 @@ class ScenarioRun {
     std::string dataDir_;
     bool ownsDataDir_ = false;
     VirtualClock clock_;
-    std::unique_ptr<toolkit::headless::HeadlessToolkit> toolkit_;
-    std::unique_ptr<SimBackend> sim_;
-    std::unique_ptr<MachineSettings> machine_;
-    std::unique_ptr<MemoryPointerSettings> pointer_;  // the desktop the program sees
-    std::unique_ptr<ui::Program> program_;
+    std::unique_ptr<HeadlessProgram> headless_;
     bool quit_ = false;
     std::map<std::string, Command> commands_;
     std::deque<bool> boxAnswers_;                         // true: confirm
