@@ -34,12 +34,6 @@ bool mouseConnected(const DetectionContext& ctx) {
     return mouse != nullptr && mouse->connected();
 }
 
-void closeInterface(HidDevice& device) {
-    CancelHidTransfer(device);
-    ReleaseHidDescription(device);
-    CloseHidDevice(device);
-}
-
 void connect(DetectionContext& ctx, std::uint16_t productId, Clock& clock) {
     DeviceChannel& ch = ctx.channel;
     const DeviceKind kind = ch.kind();
@@ -64,13 +58,11 @@ void connect(DetectionContext& ctx, std::uint16_t productId, Clock& clock) {
 void search(DetectionContext& ctx) {
     DeviceChannel& ch = ctx.channel;
     HidDevice& device = ch.device();
-    device.nextPathIndex = 0;
-    if (EnumerateHidPaths(device) != 1) {
+    const auto paths = EnumerateForWalk(device);
+    if (!paths) {
         return;  // tried again on the next pass
     }
-    // The walk works on a copy: closing a mismatching interface frees the device's own list.
-    const std::vector<HidInterfaceInfo> paths = device.pathList;
-    for (const HidInterfaceInfo& candidate : paths) {
+    for (const HidInterfaceInfo& candidate : *paths) {
         ++device.nextPathIndex;
         if (candidate.vendorId != ch.identity().vendorId) {
             continue;
@@ -82,7 +74,7 @@ void search(DetectionContext& ctx) {
             continue;
         }
         if (!matchesIdentity(ch.kind(), ch.identity(), device)) {
-            closeInterface(device);
+            CloseHidDevice(device);
             continue;
         }
         connect(ctx, device.productId(), ch.clock());

@@ -97,6 +97,14 @@ void ReleaseHidDescription(HidDevice& device) {
     std::vector<std::uint8_t>().swap(device.inputReport_);
 }
 
+std::optional<std::vector<HidInterfaceInfo>> EnumerateForWalk(HidDevice& device) {
+    device.nextPathIndex = 0;
+    if (EnumerateHidPaths(device) != 1) {
+        return std::nullopt;
+    }
+    return device.pathList;
+}
+
 void CloseHidDevice(HidDevice& device) {
     detachConnection(device.connection_);
     ReleaseHidDescription(device);

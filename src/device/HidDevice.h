@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,9 @@ class HidDevice {
 
 // Fills `device.pathList` with every present interface (1), or empties it (0).
 int EnumerateHidPaths(HidDevice& device);
+// Enumerates (the path cursor back at 0) and returns a copy of the list for a walk, because
+// closing a mismatching interface on the way frees the device's own list. Nothing on failure.
+std::optional<std::vector<HidInterfaceInfo>> EnumerateForWalk(HidDevice& device);
 // Opens `device.devicePath` with the access flags and describes it; 1 when open and described.
 // A previous open is closed first (a waiting transfer is cancelled).
 int OpenHidDevice(HidDevice& device);

@@ -63,12 +63,11 @@ std::uint16_t firstAnnouncedUsage(const std::vector<HidDataItem>& items) {
 
 void runNotificationPass(NotificationContext& ctx, Event& stop) {
     HidDevice& device = ctx.device;
-    device.nextPathIndex = 0;
-    if (EnumerateHidPaths(device) != 1) {
+    const auto paths = EnumerateForWalk(device);
+    if (!paths) {
         return;  // tried again on the next pass
     }
-    const std::vector<HidInterfaceInfo> paths = device.pathList;
-    for (const HidInterfaceInfo& candidate : paths) {
+    for (const HidInterfaceInfo& candidate : *paths) {
         ++device.nextPathIndex;
         if (candidate.vendorId != 0x0C45 || candidate.productId != ctx.productId) {
             continue;
@@ -83,8 +82,6 @@ void runNotificationPass(NotificationContext& ctx, Event& stop) {
         if (matches) {
             listen(ctx, stop);
         }
-        CancelHidTransfer(device);
-        ReleaseHidDescription(device);
         CloseHidDevice(device);
         if (matches) {
             break;
