@@ -75,6 +75,14 @@ class HeadlessDriver final : public contract::ToolkitDriver {
         (void)toolkit_.inputCapture().button(button, down);
     }
 
+    int repaintsDuring(Window& window, const std::string& name,
+                       const std::function<void()>& change) override {
+        const HeadlessControl* control = headless(window).control(name);
+        const int before = control != nullptr ? control->invalidations() : 0;
+        change();
+        return control != nullptr ? control->invalidations() - before : 0;
+    }
+
   private:
     static HeadlessWindow& headless(Window& window) {
         return dynamic_cast<HeadlessWindow&>(window);

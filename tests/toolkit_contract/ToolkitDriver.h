@@ -47,6 +47,11 @@ public:
     // active window, and a mouse button pressed or released over it.
     virtual void pressKey(Window& window, std::uint32_t evdevCode, bool down) = 0;
     virtual void pressButton(Window& window, MouseButton button, bool down) = 0;
+
+    // How often the control `name` of the shown `window` was repainted because of `change`:
+    // what the change asked to repaint is painted before this returns.
+    virtual int repaintsDuring(Window& window, const std::string& name,
+                               const std::function<void()>& change) = 0;
 };
 
 // The folder of skin files the contract tests build their windows from.

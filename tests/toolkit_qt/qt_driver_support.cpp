@@ -268,7 +268,35 @@ class QtDriver final : public contract::ToolkitDriver {
         QCoreApplication::sendEvent(handle, &event);
     }
 
+    int repaintsDuring(Window& window, const std::string& name,
+                       const std::function<void()>& change) override {
+        auto* control = dynamic_cast<QtControl*>(window.find(name));
+        if (control == nullptr || control->widget() == nullptr) {
+            return 0;
+        }
+        QApplication::processEvents();  // whatever was pending is painted first
+        PaintCounter counter;
+        control->widget()->installEventFilter(&counter);
+        change();
+        QApplication::processEvents();
+        QApplication::processEvents();
+        control->widget()->removeEventFilter(&counter);
+        return counter.paints;
+    }
+
   private:
+    // Counts the paint events of the widget it watches.
+    class PaintCounter : public QObject {
+      public:
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                ++paints;
+            }
+            return false;
+        }
+        int paints = 0;
+    };
+
     static QWindow* windowHandle(Window& window) {
         auto* qtWindow = dynamic_cast<QtWindow*>(&window);
         return qtWindow != nullptr && qtWindow->root() != nullptr ? qtWindow->root()->windowHandle()
