@@ -4,6 +4,7 @@
 #include "app/ShellModule.h"
 #include "lighting/LightingModule.h"
 #include "profiles/ProfileModule.h"
+#include "ui/SkinModule.h"
 
 namespace quillon::ui {
 
@@ -18,6 +19,7 @@ Program::Program(app::ShellPorts ports) : dialogs_(ports.toolkit) {
     main_->addModule(std::make_unique<ProfileModule>(lightingModule.hostSettings(),
                                                      lightingModule.keyboardLighting(),
                                                      lightingModule.pointerSettingsSource()));
+    main_->addModule(std::make_unique<SkinModule>());
 }
 
 Program::~Program() {
