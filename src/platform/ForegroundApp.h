@@ -3,6 +3,7 @@
 // follow the foreground application. Implemented per desktop (platform/linux); the scenario
 // harness and the tests drive ScriptedForegroundApp.
 
+#include <atomic>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -38,7 +39,9 @@ class NoForegroundApp final : public ForegroundApp {
 // The application in front as a test or a scenario sets it.
 class ScriptedForegroundApp final : public ForegroundApp {
   public:
-    bool supported() const override { return true; }
+    bool supported() const override { return supported_; }
+    // A desktop that cannot tell (before the program starts).
+    void setSupported(bool supported) { supported_ = supported; }
     std::optional<std::string> executablePath() override {
         std::lock_guard lock(mutex_);
         return path_;
@@ -50,6 +53,7 @@ class ScriptedForegroundApp final : public ForegroundApp {
     }
 
   private:
+    std::atomic<bool> supported_{true};
     std::mutex mutex_;
     std::optional<std::string> path_;
 };

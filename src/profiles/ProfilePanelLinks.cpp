@@ -50,12 +50,13 @@ void ProfilePanel::followForeground(const std::string& foreground) {
     const ProfileIndex index = store_.readIndex(list_.device);
     const int own = index.selected(list_);
     const int wanted = positionForForeground(index, list_, count, foreground);
-    if (wanted != state_.selected) {
-        select(wanted);
+    if (wanted == state_.selected) {
+        return;  // the usual pass: nothing changes, nothing is written
     }
+    select(wanted);
     // The selection above stored the linked position; the user's own choice goes back, so that it
     // returns when the application leaves the front and after a restart.
-    if (store_.readIndex(list_.device).selected(list_) == own) {
+    if (wanted == own) {
         return;
     }
     if (std::optional<ProfileIndex> stored = store_.readIndexForUpdate(list_.device)) {

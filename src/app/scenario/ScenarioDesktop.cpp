@@ -7,10 +7,18 @@ namespace quillon::scenario {
 
 void ScenarioRun::registerDesktopCommands() {
     // "foreground PATH": the window of the program at PATH comes to the front; "foreground none":
-    // no application's window is in front; "foreground unreadable": the desktop cannot say now.
+    // no application's window is in front; "foreground unreadable": the desktop cannot say now;
+    // "foreground unsupported" (before "start"): the desktop can never say.
     commands_["foreground"] = [this](const Args& a) {
         if (a.size() != 2 || a[1].empty()) {
-            return Step::invalid("usage: foreground PATH|none|unreadable");
+            return Step::invalid("usage: foreground PATH|none|unreadable|unsupported");
+        }
+        if (a[1] == "unsupported") {
+            if (started()) {
+                return Step::invalid("\"foreground unsupported\" before \"start\"");
+            }
+            headless_->foreground().setSupported(false);
+            return Step::ok();
         }
         std::optional<std::string> path = a[1];
         if (a[1] == "none") {
