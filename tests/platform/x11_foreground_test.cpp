@@ -170,6 +170,21 @@ TEST_F(X11Foreground, TheWindowInFrontNamesTheExecutableOfItsProcess) {
     bringToFront(own);
     EXPECT_EQ(port.executablePath(), processExecutable(::getpid()));
 
+    // A program shown from another machine names a process of that machine.
+    const xcb_window_t remote = window(static_cast<std::uint32_t>(other_));
+    const std::string elsewhere = "elsewhere.example";
+    xcb_change_property(xcb_, XCB_PROP_MODE_REPLACE, remote, XCB_ATOM_WM_CLIENT_MACHINE,
+                        XCB_ATOM_STRING, 8, static_cast<std::uint32_t>(elsewhere.size()),
+                        elsewhere.data());
+    bringToFront(remote);
+    EXPECT_EQ(port.executablePath(), std::nullopt);
+    char host[256] = {};
+    ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
+    xcb_change_property(xcb_, XCB_PROP_MODE_REPLACE, remote, XCB_ATOM_WM_CLIENT_MACHINE,
+                        XCB_ATOM_STRING, 8, static_cast<std::uint32_t>(std::strlen(host)), host);
+    bringToFront(remote);
+    EXPECT_EQ(port.executablePath(), expected);
+
     // A window that names no process cannot be read; the watchers then keep the last answer.
     bringToFront(window(0));
     EXPECT_EQ(port.executablePath(), std::nullopt);

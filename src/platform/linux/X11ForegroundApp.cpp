@@ -2,6 +2,10 @@
 
 #include <xcb/xcb.h>
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 
@@ -58,6 +62,32 @@ std::optional<std::uint32_t> readCard32(xcb_connection_t* xcb, xcb_window_t wind
     return value;
 }
 
+// Whether a window's program runs on this machine: a program shown from another host (ssh -X)
+// names a process id of that host. A window that names no machine is taken as local.
+bool runsHere(xcb_connection_t* xcb, xcb_window_t window) {
+    const auto cookie =
+        xcb_get_property(xcb, 0, window, XCB_ATOM_WM_CLIENT_MACHINE, XCB_ATOM_STRING, 0, 64);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(xcb, cookie, nullptr);
+    if (reply == nullptr) {
+        return true;
+    }
+    bool here = true;
+    if (reply->type == XCB_ATOM_STRING && reply->format == 8) {
+        const int length = xcb_get_property_value_length(reply);
+        std::string machine(static_cast<const char*>(xcb_get_property_value(reply)),
+                            static_cast<std::size_t>(std::max(length, 0)));
+        while (!machine.empty() && machine.back() == '\0') {
+            machine.pop_back();
+        }
+        std::array<char, 256> host{};
+        if (!machine.empty() && ::gethostname(host.data(), host.size() - 1) == 0) {
+            here = machine == host.data();
+        }
+    }
+    std::free(reply);
+    return here;
+}
+
 }  // namespace
 
 X11ForegroundApp::X11ForegroundApp(std::string display) : display_(std::move(display)) {}
@@ -109,7 +139,7 @@ std::optional<int> X11ForegroundApp::processOf(std::uint32_t window) {
         return std::nullopt;
     }
     const auto pid = readCard32(c->xcb, window, c->wmPid, XCB_ATOM_CARDINAL);
-    if (!pid || *pid == 0 || *pid > 0x7FFFFFFFu) {
+    if (!pid || *pid == 0 || *pid > 0x7FFFFFFFu || !runsHere(c->xcb, window)) {
         return std::nullopt;
     }
     return static_cast<int>(*pid);

@@ -24,7 +24,8 @@ class X11ForegroundApp final : public ForegroundApp {
 
     bool supported() const override { return true; }
     std::optional<std::string> executablePath() override;
-    // The id of the active window and its process id, as the window manager publishes them.
+    // The id of the active window, and the id of a window's process on this machine, as the
+    // window manager and the window publish them.
     std::optional<std::uint32_t> activeWindow();
     std::optional<int> processOf(std::uint32_t window);
 
