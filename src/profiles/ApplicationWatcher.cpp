@@ -16,6 +16,8 @@ void runApplicationWatcher(ApplicationWatcher& watcher, Event& stop) {
         if (supported) {
             if (std::optional<std::string> path = watcher.foreground.executablePath()) {
                 current = std::move(*path);
+            } else {
+                debugLog("文件名字访问失败");
             }
         }
         watcher.report(current);

@@ -37,7 +37,7 @@ class KWinForegroundApp::Endpoint final : public QDBusVirtualObject {
                    "</interface>")
             .arg(kInterface);
     }
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection&) override {
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
         if (message.member() != "activated" || message.arguments().size() != 1) {
             return false;
         }
@@ -46,6 +46,7 @@ class KWinForegroundApp::Endpoint final : public QDBusVirtualObject {
         if (ok) {
             owner_.activated(pid);
         }
+        connection.send(message.createReply());
         return true;
     }
 
