@@ -14,6 +14,7 @@
 #include "platform/IniFile.h"
 #include "profiles/AtomicFile.h"
 #include "profiles/ProfileFile.h"
+#include "profiles/ProfileLinks.h"
 #include "profiles/ProfileStore.h"
 
 namespace quillon {
@@ -124,6 +125,18 @@ void RawPlainProfileWrite(benchmark::State& state) {
     }
 }
 BENCHMARK(RawPlainProfileWrite)->Unit(benchmark::kMicrosecond);
+
+// What an application watcher's pass costs the interface thread when nothing changes: the index
+// read afresh and searched for the program in front (none of the profiles is linked to it).
+void ForegroundPassOf(benchmark::State& state) {
+    BenchStore bench(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const ProfileIndex index = bench.store.readIndex(bench.list.device);
+        benchmark::DoNotOptimize(positionForForeground(
+            index, bench.list, static_cast<int>(state.range(0)), "/usr/games/racer"));
+    }
+}
+BENCHMARK(ForegroundPassOf)->Arg(5)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quillon

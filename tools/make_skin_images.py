@@ -4,7 +4,7 @@
     python3 tools/make_skin_images.py [skin folder]
 
 Writes the program icon (64 and 256 pixels), the caption logo, the window background, the
-welcome picture, the device outlines of the empty pages and the line glyphs of skin_glyphs.py.
+welcome picture, the backgrounds of the skin window with their thumbnails, the device outlines of the empty pages and the line glyphs of skin_glyphs.py.
 Every picture is drawn four times larger and scaled down, which gives even edges for thin
 strokes. The files carry no time stamps, so running the script again changes nothing unless a
 drawing changed. The outputs are committed; the build never runs this script.
@@ -96,6 +96,35 @@ def draw_background(path, tmp):
             hatch, "-composite", *PNG_OPTIONS, path)
 
 
+# The backgrounds the skin window offers: name, gradient top and bottom, glow colour (r, g, b).
+SKIN_BACKGROUNDS = [
+    ("ember", "#1D1513", "#120D0C", (232, 92, 25)),
+    ("forest", "#131D17", "#0C120E", (46, 204, 113)),
+    ("violet", "#18131F", "#0F0C14", (150, 96, 255)),
+    ("steel", "#1A1E24", "#101317", (160, 180, 200)),
+    ("dune", "#1F1B13", "#14110B", (230, 180, 80)),
+]
+SKIN_THUMB = (80, 57)
+
+
+def draw_skin_background(path, thumb, top, bottom, glow):
+    """One offered background: a gradient with a glow of its colour in the top right and a
+    fainter one in the bottom left, and its thumbnail for the skin window's button."""
+    w, h = 800, 572
+    r, g, b = glow
+    strong = "radial-gradient:rgba(%d,%d,%d,0.16)-rgba(%d,%d,%d,0)" % (r, g, b, r, g, b)
+    faint = "radial-gradient:rgba(%d,%d,%d,0.07)-rgba(%d,%d,%d,0)" % (r, g, b, r, g, b)
+    convert("-size", "%dx%d" % (w, h), "gradient:%s-%s" % (top, bottom),
+            "(", "-size", "840x840", strong, ")", "-geometry", "+330-470", "-composite",
+            "(", "-size", "760x760", faint, ")", "-geometry", "-380+190", "-composite",
+            *PNG_OPTIONS, path)
+    convert(path, "-resize", small(thumb), *PNG_OPTIONS, thumb_path(path))
+
+
+def thumb_path(path):
+    return path[:-len(".png")] + "_thumb.png"
+
+
 def draw_welcome(path):
     """A mouse with its cable inside two faint rings: the page shown while nothing is connected."""
     size = (260, 190)
@@ -134,6 +163,11 @@ def main(argv):
         draw_icon(out("common/icon.png"), 64, tmp)
         draw_icon(out("common/logo.png"), 28, tmp)
         draw_background(out("common/background.png"), tmp)
+    convert(out("common/background.png"), "-resize", small(SKIN_THUMB), *PNG_OPTIONS,
+            out("common/background_thumb.png"))
+    os.makedirs(os.path.join(skin, "skins"), exist_ok=True)
+    for name, top, bottom, glow in SKIN_BACKGROUNDS:
+        draw_skin_background(out("skins/%s.png" % name), SKIN_THUMB, top, bottom, glow)
     draw_welcome(out("common/welcome.png"))
     for name, commands in skin_glyphs.DEVICES.items():
         draw_device(out(name), commands)

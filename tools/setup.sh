@@ -16,7 +16,7 @@ packages=(build-essential cmake ninja-build ccache pkg-config git
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6uitools6 libqt6opengl6-dev
   libgl-dev libxkbcommon-dev libvulkan-dev
   libpugixml-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth)
+  libxcb1-dev xvfb xauth)
 
 install_missing() {
   local missing=()

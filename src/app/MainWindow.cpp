@@ -131,6 +131,7 @@ void CMainWnd::firstShowInit() {
         return;
     }
     initialised_ = true;
+    skinBroadcaster().addReceiver(this);
     applySavedBackground();
     for (auto& module : modules_) {
         module->setUpPages(*this);
@@ -155,6 +156,21 @@ void CMainWnd::applySavedBackground() {
         root->setBkColor(0);
         root->set(toolkit::Prop::BkImage, file.read("SKINIMAGE", "IMAGE"));
     }
+}
+
+std::int32_t CMainWnd::receive(SkinChangedParam param) {
+    toolkit::Control* root = find("root");
+    if (root == nullptr) {
+        return 0;
+    }
+    if (param.useColour) {
+        root->setBkColor(param.backgroundColour);
+        root->set(toolkit::Prop::BkImage, std::string());
+    } else {
+        root->setBkColor(0);
+        root->set(toolkit::Prop::BkImage, param.backgroundImage);
+    }
+    return 1;
 }
 
 void CMainWnd::setChannelIdentities() {

@@ -11,6 +11,7 @@
 
 #include "app/Dispatch.h"
 #include "app/PageHooks.h"
+#include "app/SkinChange.h"
 #include "app/WorkerSlots.h"
 #include "device/DeviceChannel.h"
 #include "device/DeviceModel.h"
@@ -20,6 +21,7 @@
 #include "toolkit/Toolkit.h"
 
 namespace quillon {
+class ForegroundApp;
 class MachineSettings;
 class PointerSettings;
 }  // namespace quillon
@@ -39,6 +41,7 @@ struct ShellPorts {
     MachineSettings& machine;
     std::string locale;        // the desktop's language, e.g. "de_DE.UTF-8"
     PointerSettings& pointer;  // the desktop's pointer speed and wheel lines
+    ForegroundApp& foreground;  // the application whose window is in front
 };
 
 // Private messages of the main window.
@@ -66,7 +69,7 @@ inline constexpr int kMouseKeyButtons = 20;
 inline constexpr int kMousepadKeyButtons = 15;
 inline constexpr int kKeyboardKeyButtons = 126;
 
-class CMainWnd : public toolkit::WindowHandler {
+class CMainWnd : public toolkit::WindowHandler, public ReceiverImpl {
   public:
     CMainWnd(ShellPorts ports, Dialogs& dialogs);
     ~CMainWnd() override;
@@ -104,6 +107,7 @@ class CMainWnd : public toolkit::WindowHandler {
     IniFile settings() const { return IniFile(ports_.paths.settingsFile()); }
     MachineSettings& machine() { return ports_.machine; }
     PointerSettings& pointerSettings() { return ports_.pointer; }
+    ForegroundApp& foreground() { return ports_.foreground; }
     const std::string& locale() const { return ports_.locale; }
     Dialogs& dialogs() { return dialogs_; }
     Dispatch& dispatch() { return dispatch_; }
@@ -120,6 +124,9 @@ class CMainWnd : public toolkit::WindowHandler {
     void notify(const toolkit::Notification& notification) override;
     void onTimer(int id) override;
     bool onMessage(const toolkit::Message& message) override;
+    // A new background from the skin window: a colour, or a picture without a colour. 1 when the
+    // window has its root control.
+    std::int32_t receive(SkinChangedParam param) override;
 
   private:
     void firstShowInit();

@@ -40,6 +40,10 @@ bool ProfileIndex::linked(const ProfileList& list, int position) const {
     return document_.read(list.sections.linkFlag, positionKey(position)) != "0";
 }
 
+std::string ProfileIndex::linkFlag(const ProfileList& list, int position) const {
+    return document_.read(list.sections.linkFlag, positionKey(position));
+}
+
 std::string ProfileIndex::linkPath(const ProfileList& list, int position) const {
     return document_.read(list.sections.linkPath, positionKey(position));
 }

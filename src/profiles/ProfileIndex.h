@@ -32,6 +32,8 @@ class ProfileIndex {
     // Any flag but "0" counts as linked.
     bool linked(const ProfileList& list, int position) const;
     std::string linkPath(const ProfileList& list, int position) const;
+    // The stored flag as written ("1", "0", or whatever a hand-edited file holds).
+    std::string linkFlag(const ProfileList& list, int position) const;
 
     void setCount(const ProfileList& list, int count);
     void setName(const ProfileList& list, int position, std::string_view name);

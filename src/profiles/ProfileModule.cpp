@@ -1,5 +1,6 @@
 #include "profiles/ProfileModule.h"
 
+#include "app/Dialogs.h"
 #include "app/MainWindow.h"
 #include "app/RouteOrder.h"
 #include "profiles/ProfilePanel.h"
@@ -53,9 +54,11 @@ void ProfileModule::install(app::CMainWnd& main) {
     for (std::size_t i = 0; i < panels_.size() && i < lists.size(); ++i) {
         panels_[i] = std::make_unique<ProfilePanel>(lists[i], main, *store_);
         installPanelRoutes(*panels_[i]);
+        installLinkRoutes(*panels_[i]);
     }
     installAreaRoutes();
     installHooks();
+    installWatchers();
 }
 
 void ProfileModule::setUpPages(app::CMainWnd&) {
@@ -138,6 +141,71 @@ void ProfileModule::installAreaRoutes() {
                     area->setVisible(!area->visible());
                 }
             });
+    }
+}
+
+void ProfileModule::installLinkRoutes(ProfilePanel& panel) {
+    app::Dispatch& d = main_->dispatch();
+    const ProfilePanelNames& names = panel.names();
+    ProfilePanel* p = &panel;
+    d.addNamed("selectchanged", app::route::kSelectLinks, {names.linkCheck},
+               [this, p](const toolkit::Notification& n) {
+                   p->linkBoxChanged(n.selected);
+                   noticeUnsupportedDesktop(*p);
+               });
+    d.addNamed("click", app::route::kClickLinks, {names.linkButton},
+               [this, p](const toolkit::Notification&) {
+                   p->changeLink();
+                   noticeUnsupportedDesktop(*p);
+               });
+    d.addNamed("click", app::route::kClickLinks, {names.unlinkButton},
+               [p](const toolkit::Notification&) { p->unlink(); });
+}
+
+void ProfileModule::noticeUnsupportedDesktop(const ProfilePanel& panel) {
+    if (unsupportedNoticeShown_ || main_->foreground().supported() || !panel.selectedLinked()) {
+        return;
+    }
+    unsupportedNoticeShown_ = true;
+    main_->dialogs().showMessage("message_link_unsupported");
+}
+
+// The lists that follow the application in front, in the order their watchers start.
+void ProfileModule::installWatchers() {
+    const struct {
+        int slot;
+        DeviceKind device;
+        ProfileKind kind;
+        const char* endMessage;
+    } rows[] = {
+        {app::kKeyboardDeviceWatcher, DeviceKind::Keyboard, ProfileKind::Device,
+         "键盘灯光进程侦测线程设定退出"},
+        {app::kKeyboardKeyWatcher, DeviceKind::Keyboard, ProfileKind::Key,
+         "键盘按键进程侦测线程设定退出"},
+        {app::kMouseDeviceWatcher, DeviceKind::Mouse, ProfileKind::Device,
+         "鼠标灯光进程侦测线程设定退出"},
+        {app::kMouseKeyWatcher, DeviceKind::Mouse, ProfileKind::Key, "鼠标按键进程线程设定退出"},
+        {app::kMousepadLightingWatcher, DeviceKind::Mousepad, ProfileKind::Lighting,
+         "鼠标垫灯光进程侦测线程设定退出"},
+    };
+    for (const auto& row : rows) {
+        ProfilePanel& panel = panelFor(*findProfileList(row.device, row.kind));
+        if (main_->find(panel.names().combo) == nullptr) {
+            continue;  // a skin without the list has nothing to switch
+        }
+        app::CMainWnd* main = main_;
+        ProfilePanel* p = &panel;
+        auto watcher = std::make_unique<ApplicationWatcher>(ApplicationWatcher{
+            main->clock(), main->foreground(), row.endMessage,
+            [main, p](const std::string& foreground) {
+                main->window().postTask([p, foreground] { p->followForeground(foreground); });
+            }});
+        ApplicationWatcher* w = watcher.get();
+        watchers_.push_back(std::move(watcher));
+        main_->workers().assign(
+            row.slot, std::string(kindName(row.device)) + " " +
+                          std::string(profileKindTag(row.kind)) + " application watcher",
+            [w](Event& stop) { runApplicationWatcher(*w, stop); });
     }
 }
 

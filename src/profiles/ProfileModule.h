@@ -6,11 +6,13 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "app/Module.h"
 #include "device/MemorySync.h"
 #include "lighting/HostSettings.h"
 #include "lighting/KeyboardLightingStore.h"
+#include "profiles/ApplicationWatcher.h"
 #include "profiles/ProfileIo.h"
 
 namespace quillon {
@@ -40,6 +42,10 @@ class ProfileModule final : public app::Module {
     void installHooks();
     void installPanelRoutes(ProfilePanel& panel);
     void installAreaRoutes();
+    void installLinkRoutes(ProfilePanel& panel);
+    void installWatchers();
+    // Once per run: linked profiles cannot follow the application in front on this desktop.
+    void noticeUnsupportedDesktop(const ProfilePanel& panel);
     ProfilePanel& panelFor(const ProfileList& list);
     void deviceConnected(DeviceKind device);
     void saveSelected(DeviceKind device, SyncHooks::ProfileList which);
@@ -52,6 +58,8 @@ class ProfileModule final : public app::Module {
     app::CMainWnd* main_ = nullptr;
     std::unique_ptr<ProfileStore> store_;
     std::array<std::unique_ptr<ProfilePanel>, 7> panels_;  // in the order of allProfileLists()
+    std::vector<std::unique_ptr<ApplicationWatcher>> watchers_;
+    bool unsupportedNoticeShown_ = false;
 };
 
 }  // namespace quillon

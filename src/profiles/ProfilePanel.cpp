@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "profiles/ProfileCombo.h"
 #include "profiles/ProfileEffects.h"
+#include "profiles/ProfileLinks.h"
 
 namespace quillon {
 
@@ -65,7 +66,12 @@ void ProfilePanel::show(const ProfileOutcome& outcome) {
 void ProfilePanel::showLink(const ProfileLinkState& link) {
     const std::size_t cut = link.path.find_last_of("/\\");
     const bool named = link.linked && cut != std::string::npos;
-    if (toolkit::Control* check = control(names_.linkCheck)) {
+    toolkit::Control* check = control(names_.linkCheck);
+    // Clearing a set box unlinks the selected profile, which also clears a leftover path.
+    if (!link.linked && check != nullptr && check->selected() && state_.hasSelection()) {
+        unlinkProfile(store_, list_, state_);
+    }
+    if (check != nullptr) {
         check->setSelected(link.linked, toolkit::Notify::No);
     }
     setText(names_.linkName, named ? link.path.substr(cut + 1) : std::string(kNoLinkPath));

@@ -43,11 +43,23 @@ class ProfilePanel {
     // Opens the name panel when it is closed and closes it when it is open.
     void toggleNamePanel();
 
+    // The link box became set (a program is chosen and linked) or clear (unlinked).
+    void linkBoxChanged(bool selected);
+    // The link button: another program for the selected profile.
+    void changeLink();
+    void unlink();
+    // Whether the selected profile is linked now.
+    bool selectedLinked() const;
+    // The application at `foreground` is in front ("" for none): the profile linked to it is shown,
+    // or the user's own selection, which stays the one stored in the index either way.
+    void followForeground(const std::string& foreground);
+
   private:
     void show(const ProfileOutcome& outcome);
     void showLink(const ProfileLinkState& link);
     void setText(const std::string& name, const std::string& text);
     std::optional<std::string> chooseFile(toolkit::FileDialogSpec::Mode mode);
+    std::optional<std::string> chooseProgram();
     toolkit::Control* control(const std::string& name) const;
 
     const ProfileList& list_;

@@ -25,6 +25,8 @@ ProfilePanelNames profilePanelNames(const ProfileList& list) {
     names.linkCheck = panel + "link_check";
     names.linkName = panel + "link_edit";
     names.linkRow = panel + "link_name_hor";
+    names.linkButton = panel + "link_btn";
+    names.unlinkButton = prefix + "_" + word + "_cancle_link_btn";
     return names;
 }
 

@@ -25,6 +25,8 @@ struct ProfilePanelNames {
     std::string linkCheck;        // "ms_device_profile_link_check"
     std::string linkName;         // "ms_device_profile_link_edit"
     std::string linkRow;          // "ms_device_profile_link_name_hor"
+    std::string linkButton;       // "ms_device_profile_link_btn"
+    std::string unlinkButton;     // "ms_device_cancle_link_btn" (some panels have none)
 };
 
 ProfilePanelNames profilePanelNames(const ProfileList& list);

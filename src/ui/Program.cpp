@@ -5,6 +5,7 @@
 #include "keys/KeysModule.h"
 #include "lighting/LightingModule.h"
 #include "profiles/ProfileModule.h"
+#include "ui/SkinModule.h"
 
 namespace quillon::ui {
 
@@ -19,6 +20,7 @@ Program::Program(app::ShellPorts ports) : dialogs_(ports.toolkit) {
     main_->addModule(std::make_unique<ProfileModule>(lightingModule.hostSettings(),
                                                      lightingModule.keyboardLighting(),
                                                      lightingModule.pointerSettingsSource()));
+    main_->addModule(std::make_unique<SkinModule>());
     // Last: the key pages extend the page refresh the modules before them set up.
     main_->addModule(std::make_unique<keys::KeysModule>());
 }

@@ -15,6 +15,7 @@
 #include "app/MainWindow.h"
 #include "lighting/HostSettings.h"
 #include "lighting/KeyboardLightingStore.h"
+#include "platform/ForegroundApp.h"
 #include "platform/MachineSettings.h"
 #include "platform/MemoryPointerSettings.h"
 #include "platform/VirtualClock.h"
@@ -82,6 +83,7 @@ class ProfileProgram {
     std::unique_ptr<SimBackend> sim_;
     std::unique_ptr<MachineSettings> machine_;
     std::unique_ptr<MemoryPointerSettings> pointer_;
+    ScriptedForegroundApp foreground_;
     std::unique_ptr<app::CMainWnd> main_;
 };
 

@@ -90,7 +90,7 @@ bool ProfileProgram::start() {
     Paths paths;
     paths.dataDir = dataDir_;
     paths.programDir = programDir_;
-    app::ShellPorts ports{*toolkit_, *sim_, paths, *machine_, "C", *pointer_};
+    app::ShellPorts ports{*toolkit_, *sim_, paths, *machine_, "C", *pointer_, foreground_};
     main_ = std::make_unique<app::CMainWnd>(std::move(ports), dialogs);
     main_->addModule(std::make_unique<app::ShellModule>());
     main_->addModule(std::make_unique<app::DeviceModule>());

@@ -12,6 +12,7 @@
 #include "app/MainWindow.h"
 #include "common/TestFolders.h"
 #include "lighting/LightingModule.h"
+#include "platform/ForegroundApp.h"
 #include "platform/MachineSettings.h"
 #include "platform/MemoryPointerSettings.h"
 #include "platform/VirtualClock.h"
@@ -55,6 +56,7 @@ class LightingRig {
     std::unique_ptr<SimBackend> sim;
     std::unique_ptr<MachineSettings> machine;
     std::unique_ptr<MemoryPointerSettings> desktop;
+    ScriptedForegroundApp foreground;
     SilentDialogs dialogs;
     std::vector<SavedList> saved;  // every profile save asked for, in order
 

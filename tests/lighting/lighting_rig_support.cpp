@@ -13,7 +13,7 @@ LightingRig::LightingRig(int speed, int lines) {
     paths.dataDir = data.path();
     paths.programDir = programDir();
     main_ = std::make_unique<app::CMainWnd>(
-        app::ShellPorts{*toolkit, *sim, paths, *machine, "C", *desktop}, dialogs);
+        app::ShellPorts{*toolkit, *sim, paths, *machine, "C", *desktop, foreground}, dialogs);
     auto module = std::make_unique<LightingModule>(*desktop);
     module_ = module.get();
     main_->addModule(std::move(module));

@@ -150,6 +150,19 @@ def _palette_window():
     return c
 
 
+def _skin_window():
+    c = {
+        "skin_image": (BUTTON, OPTION),
+        "skin_color": (BUTTON, OPTION),
+        "skin_tab": ("QStackedWidget", {"pages": 2}),
+        "skin_reset": (BUTTON, {}),
+        "skin_Custom": (BUTTON, {}),
+        "skin_image_btn_1": (BUTTON, {"userdata": "common/background.png"}),
+        "skin_color_btn_1": (BUTTON, {}),
+    }
+    return c
+
+
 # Window skins, by the file name or resource id the program asks for.
 WINDOWS = {
     "XML_MAIN": _main_window(),
@@ -166,6 +179,7 @@ WINDOWS = {
         "about_version_label": ("QLabel", {}),
     },
     "GmPalletDialog.xml": _palette_window(),
+    "skin.xml": _skin_window(),
 }
 
 MENUS = {

@@ -7,11 +7,13 @@
 #include <memory>
 #include <string>
 
+#include "KWinForegroundApp.h"
 #include "QuitOnSignal.h"
 #include "app/MainWindow.h"
 #include "platform/MachineSettings.h"
 #include "platform/Paths.h"
 #include "platform/Version.h"
+#include "platform/linux/DesktopForegroundApp.h"
 #include "platform/linux/DesktopPointerSettings.h"
 #include "platform/linux/LinuxHidBackend.h"
 #include "platform/linux/LinuxSingleInstance.h"
@@ -82,6 +84,20 @@ std::string desktopLocale() {
     return "C";
 }
 
+// KDE Plasma on Wayland answers through a KWin script; other desktops as the platform knows them.
+std::unique_ptr<quillon::ForegroundApp> foregroundAppFor(
+    const quillon::SessionEnvironment& session) {
+    const bool plasmaWayland = session.desktop.find("KDE") != std::string::npos &&
+                               (session.sessionType == "wayland" ||
+                                (session.sessionType.empty() && !session.waylandDisplay.empty()));
+    if (plasmaWayland) {
+        if (auto kwin = quillon::KWinForegroundApp::start()) {
+            return kwin;
+        }
+    }
+    return quillon::makeDesktopForegroundApp(session);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,8 +131,9 @@ int main(int argc, char** argv) {
     quillon::MachineSettings machine = quillon::MachineSettings::fromEnvironment();
     const auto pointer =
         quillon::DesktopPointerSettings::fromEnvironment(toolkit.clock(), paths.settingsFile());
-    quillon::ui::Program program(
-        quillon::app::ShellPorts{toolkit, *backend, paths, machine, desktopLocale(), *pointer});
+    const auto foreground = foregroundAppFor(quillon::SessionEnvironment::fromProcess());
+    quillon::ui::Program program(quillon::app::ShellPorts{toolkit, *backend, paths, machine,
+                                                          desktopLocale(), *pointer, *foreground});
     if (!program.start()) {
         std::cerr << "quillon: the window layouts in " << paths.skinDir()
                   << " could not be loaded\n";

@@ -25,7 +25,7 @@ bool HeadlessProgram::start() {
     paths.dataDir = dataDir_;
     paths.programDir = programDir_;
     program_ = std::make_unique<ui::Program>(
-        app::ShellPorts{*toolkit_, *sim_, paths, *machine_, "C", *desktop_});
+        app::ShellPorts{*toolkit_, *sim_, paths, *machine_, "C", *desktop_, foreground_});
     return program_->start();
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Clock.h"
+#include "platform/ForegroundApp.h"
 #include "platform/MachineSettings.h"
 #include "platform/MemoryPointerSettings.h"
 #include "platform/sim/SimBackend.h"
@@ -38,6 +39,8 @@ class HeadlessProgram {
     toolkit::headless::HeadlessToolkit& toolkit() { return *toolkit_; }
     SimBackend& sim() { return *sim_; }
     MemoryPointerSettings& desktop() { return *desktop_; }
+    // The application in front, as the harness sets it.
+    ScriptedForegroundApp& foreground() { return foreground_; }
     ui::Program& program() { return *program_; }
     // The main window; only after start().
     toolkit::headless::HeadlessWindow& mainWindow();
@@ -51,6 +54,7 @@ class HeadlessProgram {
     std::unique_ptr<SimBackend> sim_;
     std::unique_ptr<MachineSettings> machine_;
     std::unique_ptr<MemoryPointerSettings> desktop_;
+    ScriptedForegroundApp foreground_;
     std::unique_ptr<ui::Program> program_;
 };
 

@@ -34,6 +34,7 @@ void ScenarioRun::registerCommands() {
     registerDeviceCommands();
     registerExpectCommands();
     registerFileCommands();
+    registerDesktopCommands();
 }
 
 void ScenarioRun::registerProgramCommands() {

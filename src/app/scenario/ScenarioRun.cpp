@@ -25,12 +25,12 @@ std::string makeTemporaryFolder() {
 
 bool allowedBeforeStart(const std::string& command) {
     return command == "device" || command == "put-file" || command == "put-ini" ||
-           command == "wait" || command == "start";
+           command == "wait" || command == "start" || command == "foreground";
 }
 
 bool allowedAfterQuit(const std::string& command, const std::vector<std::string>& args) {
     if (command == "expect-ini" || command == "expect-file" || command == "expect-no-file" ||
-        command == "expect-file-size") {
+        command == "expect-file-size" || command == "restart") {
         return true;
     }
     return command == "device" && args.size() > 1 && args[1] == "expect";
@@ -54,6 +54,12 @@ ScenarioRun::ScenarioRun(const HarnessOptions& options, std::string fileName)
     if (!options_.traceFile.empty()) {
         trace_.open(options_.traceFile, std::ios::app);
     }
+    makeProgram();
+    registerCommands();
+}
+
+void ScenarioRun::makeProgram() {
+    headless_.reset();
     headless_ = std::make_unique<HeadlessProgram>(clock_, options_.programDir, dataDir_);
     headless_->toolkit().setModalResponder([this](HeadlessWindow& window) { answerModal(window); });
     headless_->toolkit().setFileDialogResponder(
@@ -62,7 +68,7 @@ ScenarioRun::ScenarioRun(const HarnessOptions& options, std::string fileName)
         headless_->sim().setTraceSink(
             [this](const SimReport& report) { writeTrace(formatTraceLine(report)); });
     }
-    registerCommands();
+    quit_ = false;
 }
 
 ScenarioRun::~ScenarioRun() {

@@ -66,6 +66,9 @@ class ScenarioRun {
     void registerDeviceCommands();
     void registerExpectCommands();
     void registerFileCommands();
+    void registerDesktopCommands();
+    // Makes the program of this run (again, for a restart) and answers its dialogs.
+    void makeProgram();
     Step checkOrder(const ScriptLine& line, bool hasStart, std::size_t index,
                     std::size_t startIndex);
     Step execute(const ScriptLine& line);
