@@ -186,9 +186,9 @@ std::vector<MacroAction> defaultSequenceActions(std::span<const CursorStep> step
     std::vector<MacroAction> actions;
     for (int s = 0; s < kCursorStepCount; ++s) {
         const CursorStep step = s < static_cast<int>(steps.size()) ? steps[s] : CursorStep{};
-        // Three quiet actions, then the one that waits, then the two moves.
-        actions.push_back(moveX(0, false));
-        actions.push_back(moveY(0, false));
+        // A shot (press, release), a still move, then the action that waits and the two moves.
+        actions.push_back(makeAction(8, 0x81, 0x01, "mouse_key_left"));
+        actions.push_back(makeAction(0, 0x01, 0x01, "mouse_key_left"));
         actions.push_back(moveX(0, false));
         MacroAction carrier = moveY(0, false);
         carrier.delay = step.delay;

@@ -78,8 +78,8 @@ class CursorFiles {
     std::string programDir_;
 };
 
-// One default sequence from a table of 30 steps (delay, signed horizontal and vertical distance;
-// negative is left and up): the 180 action lines of its file.
+// One default sequence from a table of 30 steps: each step is a left click, a still move, then
+// the step's delay and its two moves; the 180 actions of its file.
 std::vector<MacroAction> defaultSequenceActions(std::span<const CursorStep> steps);
 
 }  // namespace quillon::keys

@@ -167,7 +167,8 @@ MacroResult MacroStore::exportMacro(int i, const std::string& path) const {
     if (file.empty()) {
         return MacroResult::unchanged();
     }
-    return copySmallFile(file, path) ? MacroResult::ok() : MacroResult::refused("message_text_8");
+    return copySmallFile(file, path) ? MacroResult::ok()
+                                     : MacroResult::refused(kMsgMacroFileFailed);
 }
 
 MacroResult MacroStore::importMacro(const std::string& path) {
@@ -175,7 +176,7 @@ MacroResult MacroStore::importMacro(const std::string& path) {
         return created;
     }
     if (!copySmallFile(path, macroFile(count() - 1))) {
-        return MacroResult::refused("message_text_8");
+        return MacroResult::refused(kMsgMacroFileFailed);
     }
     return MacroResult::ok();
 }

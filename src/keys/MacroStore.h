@@ -23,6 +23,8 @@ inline constexpr const char* kMsgMacroLimit = "message_text_17";  // a format wi
 inline constexpr const char* kMsgMacroNameTaken = "message_text_5";
 inline constexpr const char* kMsgMacroNameUnusable = "macro_name_unusable";
 inline constexpr const char* kMsgMacroWriteFailed = "macro_write_failed";
+// A macro or sequence file could not be copied (import, export).
+inline constexpr const char* kMsgMacroFileFailed = "macro_file_failed";
 
 // 1 on success; 0 when nothing changed (refused or nothing to do). A refusal names the message to
 // show: a text id, used as a format with `argument` when that is not negative.

@@ -2,6 +2,7 @@
 
 #include "app/DeviceModule.h"
 #include "app/ShellModule.h"
+#include "keys/MacroModule.h"
 #include "lighting/LightingModule.h"
 #include "profiles/ProfileModule.h"
 
@@ -18,6 +19,8 @@ Program::Program(app::ShellPorts ports) : dialogs_(ports.toolkit) {
     main_->addModule(std::make_unique<ProfileModule>(lightingModule.hostSettings(),
                                                      lightingModule.keyboardLighting(),
                                                      lightingModule.pointerSettingsSource()));
+    // Macros and cursor sequences: their pages, stores and transfers to the devices.
+    main_->addModule(std::make_unique<keys::MacroModule>());
 }
 
 Program::~Program() {

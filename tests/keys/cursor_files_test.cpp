@@ -67,7 +67,7 @@ TEST_F(CursorFilesTest, StepsReadAndWriteTheirThreeLines) {
     EXPECT_EQ(seq.read("MACROACTION", "27"), "44,1,5,0,0,mouse_move_to_down_text");
     EXPECT_EQ(seq.read("MACROACTION", "28"), "0,0,132,255,1,mouse_move_to_left_text");
     EXPECT_EQ(seq.read("MACROACTION", "29"), "0,0,5,7,0,mouse_move_to_down_text");
-    EXPECT_EQ(seq.read("MACROACTION", "24"), "0,0,4,0,0,mouse_move_to_right_text");
+    EXPECT_EQ(seq.read("MACROACTION", "24"), "8,0,129,1,1,mouse_key_left");  // kept
     const CursorStepRead read = files.readStep(2, 4);
     ASSERT_TRUE(read.delay && read.x && read.y);
     EXPECT_EQ(*read.delay, 300);

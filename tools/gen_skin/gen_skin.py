@@ -15,6 +15,7 @@ import sys
 sys.dont_write_bytecode = True  # keep the source folder free of caches
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from cursor_steps import cursor_steps  # noqa: E402
 from dpi_rows import dpi_rows  # noqa: E402
 from markers import MarkerError, replace_region  # noqa: E402
 from onboard import onboard_buttons  # noqa: E402
@@ -32,6 +33,7 @@ REGIONS = {
     ],
     "Mouse_DPI.xml": [("dpi_rows", dpi_rows)],
     "GmPalletDialog.xml": [("palette_presets", preset_buttons)],
+    "Mouse_cursor.xml": [("cursor_steps", cursor_steps)],
 }
 
 

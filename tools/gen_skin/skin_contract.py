@@ -139,6 +139,31 @@ WINDOWS = {
     "GmPalletDialog.xml": _palette_window(),
 }
 
+
+def _cursor_page():
+    """The mouse's cursor-sequence page (MS_CURSOR_UI)."""
+    c = {
+        "bullet_select_index": ("QLabel", {}),
+        "bullet_selected_prev": (BUTTON, {}),
+        "bullet_selected_next": (BUTTON, {}),
+        "cursor_edit_layout": (None, {}),
+        "ms_cursor_delay_eidt": ("QLineEdit", {}),
+        "ms_cursor_x_eidt": ("QLineEdit", {}),
+        "ms_cursor_y_eidt": ("QLineEdit", {}),
+        "ms_cursor_x_check": ("QCheckBox", {}),
+        "ms_cursor_y_check": ("QCheckBox", {}),
+    }
+    for n in range(4):
+        c["ms_gun_op_%d" % n] = (BUTTON, {"group": "ms_gun"})
+    for n in range(30):
+        c["ms_bullet_op_%d" % n] = (BUTTON, {"group": "ms_bullet"})
+    for tool in ("save", "reset", "import", "export"):
+        c["ms_bulletdate_%s_btn" % tool] = (BUTTON, {})
+    return c
+
+
+WINDOWS["XML_MAIN"].update(_cursor_page())
+
 MENUS = {
     "menu.xml": ["lan_en", "lan_cn", "About_setting"],
     "menu1.xml": ["lan_en", "lan_cn", "About_setting"],

@@ -1,0 +1,29 @@
+#include "keys/MacroModule.h"
+
+#include "app/MainWindow.h"
+#include "keys/CursorPage.h"
+#include "keys/TransferRunner.h"
+
+namespace quillon::keys {
+
+MacroModule::MacroModule() = default;
+MacroModule::~MacroModule() = default;
+
+void MacroModule::install(app::CMainWnd& main) {
+    transfers_ = std::make_unique<TransferRunner>(main);
+    cursor_ = std::make_unique<CursorPage>(main, *transfers_);
+    cursor_->installRoutes();
+    main.hooks().storeCursorImage = [this](std::span<const std::uint8_t> image) {
+        cursor_->storeCursorImage(image);
+    };
+}
+
+void MacroModule::setUpPages(app::CMainWnd&) {
+    cursor_->setUpSequences();
+}
+
+void MacroModule::shutDown(app::CMainWnd&) {
+    transfers_->finish();
+}
+
+}  // namespace quillon::keys

@@ -1,0 +1,28 @@
+#pragma once
+// Macros and cursor sequences in the main window: the mouse's cursor tab, the transfers to the
+// devices (run on a transfer worker) and the macro stores of both devices.
+
+#include <memory>
+
+#include "app/Module.h"
+
+namespace quillon::keys {
+
+class CursorPage;
+class TransferRunner;
+
+class MacroModule final : public app::Module {
+  public:
+    MacroModule();
+    ~MacroModule() override;
+
+    void install(app::CMainWnd& main) override;
+    void setUpPages(app::CMainWnd& main) override;
+    void shutDown(app::CMainWnd& main) override;
+
+  private:
+    std::unique_ptr<TransferRunner> transfers_;
+    std::unique_ptr<CursorPage> cursor_;
+};
+
+}  // namespace quillon::keys
