@@ -1,7 +1,9 @@
 #include "keys/MacroModule.h"
 
 #include "app/MainWindow.h"
+#include "app/RouteOrder.h"
 #include "keys/CursorPage.h"
+#include "keys/SaveKeysToDevice.h"
 #include "keys/TransferRunner.h"
 
 namespace quillon::keys {
@@ -13,6 +15,15 @@ void MacroModule::install(app::CMainWnd& main) {
     transfers_ = std::make_unique<TransferRunner>(main);
     cursor_ = std::make_unique<CursorPage>(main, *transfers_);
     cursor_->installRoutes();
+    app::Dispatch& d = main.dispatch();
+    d.addNamed("click", app::route::kClickTransfer, {"ms_key_butt_prosave"},
+               [this, &main](const app::Notification&) {
+                   saveKeysToDevice(main, *transfers_, DeviceKind::Mouse);
+               });
+    d.addNamed("click", app::route::kClickTransfer, {"kb_key_butt_prosave"},
+               [this, &main](const app::Notification&) {
+                   saveKeysToDevice(main, *transfers_, DeviceKind::Keyboard);
+               });
     main.hooks().storeCursorImage = [this](std::span<const std::uint8_t> image) {
         cursor_->storeCursorImage(image);
     };
