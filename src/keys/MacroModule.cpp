@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/RouteOrder.h"
 #include "keys/CursorPage.h"
+#include "keys/MacroEditor.h"
 #include "keys/SaveKeysToDevice.h"
 #include "keys/TransferRunner.h"
 
@@ -15,6 +16,10 @@ void MacroModule::install(app::CMainWnd& main) {
     transfers_ = std::make_unique<TransferRunner>(main);
     cursor_ = std::make_unique<CursorPage>(main, *transfers_);
     cursor_->installRoutes();
+    mouseMacros_ = std::make_unique<MacroEditor>(main, DeviceKind::Mouse);
+    keyboardMacros_ = std::make_unique<MacroEditor>(main, DeviceKind::Keyboard);
+    mouseMacros_->installRoutes();
+    keyboardMacros_->installRoutes();
     app::Dispatch& d = main.dispatch();
     d.addNamed("click", app::route::kClickTransfer, {"ms_key_butt_prosave"},
                [this, &main](const app::Notification&) {
@@ -30,7 +35,13 @@ void MacroModule::install(app::CMainWnd& main) {
 }
 
 void MacroModule::setUpPages(app::CMainWnd&) {
+    keyboardMacros_->setUp();
+    mouseMacros_->setUp();  // the mouse's index also lists the cursor sequences
     cursor_->setUpSequences();
+}
+
+MacroEditor& MacroModule::editor(DeviceKind kind) {
+    return kind == DeviceKind::Keyboard ? *keyboardMacros_ : *mouseMacros_;
 }
 
 void MacroModule::shutDown(app::CMainWnd&) {

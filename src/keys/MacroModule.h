@@ -5,15 +5,18 @@
 #include <memory>
 
 #include "app/Module.h"
+#include "device/DeviceKind.h"
 
 namespace quillon::keys {
 
 class CursorPage;
+class MacroEditor;
 class TransferRunner;
 
 class MacroModule final : public app::Module {
   public:
     MacroModule();
+    MacroEditor& editor(DeviceKind kind);
     ~MacroModule() override;
 
     void install(app::CMainWnd& main) override;
@@ -23,6 +26,8 @@ class MacroModule final : public app::Module {
   private:
     std::unique_ptr<TransferRunner> transfers_;
     std::unique_ptr<CursorPage> cursor_;
+    std::unique_ptr<MacroEditor> mouseMacros_;
+    std::unique_ptr<MacroEditor> keyboardMacros_;
 };
 
 }  // namespace quillon::keys

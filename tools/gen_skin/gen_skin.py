@@ -17,6 +17,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from cursor_steps import cursor_steps  # noqa: E402
 from dpi_rows import dpi_rows  # noqa: E402
+from macro_editor import macro_editor_lines  # noqa: E402
 from markers import MarkerError, replace_region  # noqa: E402
 from onboard import onboard_buttons  # noqa: E402
 from presets import preset_buttons  # noqa: E402
@@ -34,12 +35,17 @@ REGIONS = {
     "Mouse_DPI.xml": [("dpi_rows", dpi_rows)],
     "GmPalletDialog.xml": [("palette_presets", preset_buttons)],
     "Mouse_cursor.xml": [("cursor_steps", cursor_steps)],
+    "Mouse_macro.xml": [("macro_editor", lambda: macro_editor_lines("ms_"))],
+    "keyboard_macro.xml": [("macro_editor", lambda: macro_editor_lines("kb_"))],
 }
 
 
 def generate(text, regions):
     for name, widgets in regions:
-        lines = [line for widget in widgets() for line in render(widget)]
+        made = widgets()
+        # A region is a list of widgets, or a list of lines already rendered.
+        lines = made if made and isinstance(made[0], str) else [
+            line for widget in made for line in render(widget)]
         text = replace_region(text, name, lines)
     return text
 
