@@ -95,11 +95,11 @@ std::string labelForDeviceAction(std::uint8_t kind, std::uint8_t code) {
             return bit7 ? "mouse_move_to_up_text" : "mouse_move_to_down_text";
         case kActionModifier: {
             const auto row = macroKeyRowForModifier(code);
-            return row ? rows[*row].textId : "";
+            return row ? std::string(rows[*row].textId) : std::string();
         }
         case kActionKey: {
             const auto row = macroKeyRowForUsage(code);
-            return row ? rows[*row].textId : "";
+            return row ? std::string(rows[*row].textId) : std::string();
         }
         default:
             return "";

@@ -90,7 +90,7 @@ void MacroEditor::setUp() {
     if (Control* keys = find("macro_combo_keyselect")) {
         keys->clearItems();
         for (const MacroKeyRow& row : macroKeyRows()) {
-            keys->addItem(item(row.textId, true));
+            keys->addItem(item(std::string(row.textId), true));
         }
     }
     macro_ = store_.count() - 1;

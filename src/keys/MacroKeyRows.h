@@ -1,25 +1,26 @@
 #pragma once
 // The keyboard keys a macro can hold: the 104 keyboard rows of the key code table (modifiers,
-// letters, digits, editing and navigation keys, function keys, keypad), each with its Windows
-// virtual-key code, its HID modifier bit or Keyboard/Keypad usage and its text id. The macro
-// recorder, the macro editor's key combo and the labels of actions read back from the mouse use
-// them in this order.
+// letters, digits, editing and navigation keys, function keys, keypad), seen as macro actions:
+// each with its Windows virtual-key code, its HID modifier bit or Keyboard/Keypad usage and its
+// text id. The macro recorder, the macro editor's key combo and the labels of actions read back
+// from the mouse use them in this order.
 
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
+
+#include "keys/KeyCatalogs.h"
 
 namespace quillon::keys {
 
 inline constexpr int kMacroKeyRowCount = 104;
-// Keypad Enter: Windows reports it as VK 13 with the extended flag.
-inline constexpr std::uint16_t kVkKeypadEnter = 257;
 
 struct MacroKeyRow {
     std::uint16_t vk;
     std::uint8_t modifier;  // HID modifier bit, 0 for an ordinary key
     std::uint8_t usage;     // HID Keyboard/Keypad usage, 0 for a modifier
-    const char* textId;
+    std::string_view textId;
 };
 
 std::span<const MacroKeyRow> macroKeyRows();

@@ -79,7 +79,7 @@ MacroAction withKeyRow(const MacroAction& action, int r) {
     }
     const MacroKeyRow& row = rows[static_cast<std::size_t>(r)];
     MacroAction changed = action;
-    changed.label = row.textId;
+    changed.label = std::string(row.textId);
     const std::uint8_t direction = action.pressed ? kActionDirectionBit : 0;
     if (row.usage != 0) {
         changed.code = row.usage;

@@ -121,11 +121,11 @@ TEST(DeviceActionLabels, NameButtonsMovesModifiersAndKeys) {
 TEST(MacroKeyRowTable, HoldsTheHundredAndFourKeyboardRows) {
     const auto rows = macroKeyRows();
     ASSERT_EQ(rows.size(), 104u);
-    EXPECT_STREQ(rows[0].textId, "keyboard_key_LCtrl");
+    EXPECT_EQ(rows[0].textId, "keyboard_key_LCtrl");
     EXPECT_EQ(rows[8].usage, 0x04);
-    EXPECT_STREQ(rows[43].textId, "keyboard_key_0");
+    EXPECT_EQ(rows[43].textId, "keyboard_key_0");
     EXPECT_EQ(rows[60].vk, 20);
-    EXPECT_STREQ(rows[101].textId, "keyboard_key_Num 0");
+    EXPECT_EQ(rows[101].textId, "keyboard_key_Num 0");
     EXPECT_EQ(rows[103].usage, 0x65);
     EXPECT_EQ(macroKeyRowForVk(kVkKeypadEnter), 91);
     EXPECT_EQ(macroKeyRowForVk(183), std::nullopt);  // a consumer key is not a macro key
