@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "device/DeviceKind.h"
+#include "keys/MacroRecorder.h"
 #include "keys/MacroStore.h"
 
 namespace quillon::app {
@@ -53,9 +54,16 @@ class MacroEditor {
     void toggleInsertPanel(const std::string& name);
     void showInsertPanel(bool shown);
     void startStopRecording();
+    // Input delivered while recording: a key event (Windows virtual-key code, low-level flags) or
+    // a mouse message.
+    void recordKey(std::uint16_t vk, std::uint32_t flags, bool down);
+    void recordMouse(std::uint32_t message);
+    // What recording wants: the keyboard, the mouse.
+    bool wantsKeyboard() const;
+    bool wantsMouse() const;
 
     bool pending() const;
-    bool recording() const { return recording_; }
+    bool recording() const { return recorder_.recording(); }
     const std::vector<MacroAction>& actions() const { return actions_; }
     MacroStore& store() { return store_; }
     int selectedMacro() const { return macro_; }
@@ -79,6 +87,9 @@ class MacroEditor {
     void renumberKeys(int removed);
     void refreshLabels();
     void keyFunctionComboChanged();
+    RecordingOptions recordingOptions() const;
+    bool checked(std::string_view suffix) const;
+    void recorded();
 
     app::CMainWnd& main_;
     DeviceKind kind_;
@@ -87,7 +98,7 @@ class MacroEditor {
     std::vector<MacroAction> actions_;
     int macro_ = -1;
     int action_ = -1;
-    bool recording_ = false;
+    MacroRecorder recorder_;
     bool renaming_ = false;
 };
 

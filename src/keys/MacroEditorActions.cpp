@@ -299,17 +299,60 @@ void MacroEditor::startStopRecording() {
     if (Control* tab = find("tab_macro_edit")) {
         tab->selectPage(0);
     }
-    recording_ = !recording_;
+    const bool start = !recorder_.recording();
+    if (start) {
+        recorder_.start(main_.clock().now());
+    } else {
+        recorder_.stop();
+    }
     for (const char* option :
          {"macro_keyboard_event", "macro_mouse_click", "macro_mouse_roller", "macro_mouse_move",
           "macro_check_time", "macro_btn_save", "macro_btn_down", "macro_btn_up", "macro_btn_uptop",
           "macro_btn_downbottom", "macro_btn_delete", "macro_btn_deleteall", "macro_btn_cancel"}) {
-        setEnabled(option, !recording_);
+        setEnabled(option, !start);
     }
     setEnabled("MacroName_list", false);
-    setEnabled("Macro_list", !recording_);
+    setEnabled("Macro_list", !start);
     if (Control* button = find("macro_btn_redio")) {
-        button->setTextId(recording_ ? "macro_btn_stop_redio_text" : "macro_btn_star_redio_text");
+        button->setTextId(start ? "macro_btn_stop_redio_text" : "macro_btn_star_redio_text");
+    }
+}
+
+bool MacroEditor::checked(std::string_view suffix) const {
+    const Control* c = find(suffix);
+    return c && c->selected();
+}
+
+bool MacroEditor::wantsKeyboard() const {
+    return checked("macro_keyboard_event");
+}
+
+bool MacroEditor::wantsMouse() const {
+    return checked("macro_mouse_click") || checked("macro_mouse_roller") ||
+           checked("macro_mouse_move");
+}
+
+RecordingOptions MacroEditor::recordingOptions() const {
+    return RecordingOptions{checked("macro_mouse_click"), checked("macro_check_time")};
+}
+
+void MacroEditor::recorded() {
+    action_ = -1;
+    rebuildRows();
+    if (Control* list = find("Macro_list"); list && !actions_.empty()) {
+        list->scrollToItem(static_cast<int>(actions_.size()) - 1);
+    }
+}
+
+void MacroEditor::recordKey(std::uint16_t vk, std::uint32_t flags, bool down) {
+    if (recorder_.recordKey(actions_, vk, flags, down, main_.clock().now(), recordingOptions())) {
+        recorded();
+    }
+}
+
+void MacroEditor::recordMouse(std::uint32_t message) {
+    if (recorder_.recordMouse(actions_, message, main_.clock().now(), recordingOptions())) {
+        recorded();
     }
 }
 
