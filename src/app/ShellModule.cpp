@@ -84,6 +84,7 @@ void ShellModule::installWindowButtons(CMainWnd& main) {
 void ShellModule::installTabs(CMainWnd& main) {
     Dispatch& d = main.dispatch();
     d.addPrelude("selectchanged", route::kSelectPrelude, [&main](const Notification&) {
+        main.toolkit().inputCapture().remove();
         const PageHooks& hooks = main.hooks();
         if (hooks.removeInputHooks) {
             hooks.removeInputHooks();
@@ -246,7 +247,11 @@ void ShellModule::installMessages(CMainWnd& main) {
     });
     // Key capture and macro recording end when the window loses the activation.
     d.addMessage(toolkit::kMsgActivate, [&main](const toolkit::Message& m) {
-        if (m.wParam == 0 && main.hooks().removeInputHooks) {
+        if (m.wParam != 0) {
+            return;
+        }
+        main.toolkit().inputCapture().remove();
+        if (main.hooks().removeInputHooks) {
             main.hooks().removeInputHooks();
         }
     });

@@ -104,6 +104,7 @@ class ContractVisibility : public ContractTest {};
 class ContractUserActions : public ContractTest {};
 class ContractLoop : public ContractTest {};
 class ContractShell : public ContractTest {};
+class ContractCapture : public ContractTest {};
 
 // A plain-text entry.
 inline Item textItem(std::string text) {
@@ -133,4 +134,5 @@ std::string contractTestName(const ::testing::TestParamInfo<ContractToolkit>& in
     QUILLON_CONTRACT_GROUP(Prefix, ContractUserActions, factory); \
     QUILLON_CONTRACT_GROUP(Prefix, ContractLoop, factory);        \
     QUILLON_CONTRACT_GROUP(Prefix, ContractShell, factory);       \
+    QUILLON_CONTRACT_GROUP(Prefix, ContractCapture, factory);     \
     }

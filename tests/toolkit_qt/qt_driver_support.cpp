@@ -10,18 +10,22 @@
 #include <QEnterEvent>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QWindow>
 #include <algorithm>
 #include <deque>
 
 #include "toolkit/qt/QtControl.h"
 #include "toolkit/qt/QtToolkit.h"
+#include "toolkit/qt/QtWindow.h"
 #include "toolkit_qt/qt_driver.h"
 
 namespace quillon::toolkit::qt {
@@ -237,7 +241,40 @@ class QtDriver final : public contract::ToolkitDriver {
         return true;
     }
 
+    // Events as the platform delivers them: to the top-level window, the key with its X11
+    // key code (evdev + 8).
+    void pressKey(Window& window, std::uint32_t evdevCode, bool down) override {
+        QWindow* handle = windowHandle(window);
+        if (handle == nullptr) {
+            return;
+        }
+        QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_unknown,
+                        Qt::NoModifier, evdevCode + 8, 0, 0);
+        QCoreApplication::sendEvent(handle, &event);
+    }
+    void pressButton(Window& window, MouseButton button, bool down) override {
+        QWindow* handle = windowHandle(window);
+        if (handle == nullptr) {
+            return;
+        }
+        const Qt::MouseButton qtButton = button == MouseButton::Left    ? Qt::LeftButton
+                                         : button == MouseButton::Right ? Qt::RightButton
+                                                                        : Qt::MiddleButton;
+        // Far outside every control, so no widget acts on it.
+        const QPointF at(-50, -50);
+        QMouseEvent event(down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, at,
+                          handle->mapToGlobal(at), qtButton, down ? qtButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(handle, &event);
+    }
+
   private:
+    static QWindow* windowHandle(Window& window) {
+        auto* qtWindow = dynamic_cast<QtWindow*>(&window);
+        return qtWindow != nullptr && qtWindow->root() != nullptr ? qtWindow->root()->windowHandle()
+                                                                  : nullptr;
+    }
+
     // A queued answer that names no usable control closes the window with -1, so a broken test
     // fails instead of waiting forever.
     void answerModal(Window& window) {
