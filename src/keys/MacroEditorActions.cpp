@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "keys/MacroEditor.h"
 #include "keys/MacroRows.h"
+#include "toolkit/InputCapture.h"
 
 namespace quillon::keys {
 
@@ -300,9 +301,15 @@ void MacroEditor::startStopRecording() {
         tab->selectPage(0);
     }
     const bool start = !recorder_.recording();
+    toolkit::InputCapture& capture = main_.toolkit().inputCapture();
     if (start) {
+        const auto mode = kind_ == DeviceKind::Mouse ? toolkit::CaptureMode::MouseMacro
+                                                     : toolkit::CaptureMode::KeyboardMacro;
+        // Nothing is recorded when the input cannot be taken; the page still shows recording.
+        capture.arm(main_.window(), mode, wantsKeyboard(), wantsMouse());
         recorder_.start(main_.clock().now());
     } else {
+        capture.remove();
         recorder_.stop();
     }
     for (const char* option :

@@ -6,6 +6,7 @@
 #include "keys/MacroEditor.h"
 #include "keys/SaveKeysToDevice.h"
 #include "keys/TransferRunner.h"
+#include "toolkit/InputCapture.h"
 
 namespace quillon::keys {
 
@@ -29,9 +30,32 @@ void MacroModule::install(app::CMainWnd& main) {
                [this, &main](const app::Notification&) {
                    saveKeysToDevice(main, *transfers_, DeviceKind::Keyboard);
                });
+    installRecording(main);
     main.hooks().storeCursorImage = [this](std::span<const std::uint8_t> image) {
         cursor_->storeCursorImage(image);
     };
+}
+
+// Captured input reaches the recording page: keys are sent, mouse buttons posted.
+void MacroModule::installRecording(app::CMainWnd& main) {
+    app::Dispatch& d = main.dispatch();
+    const auto keys = [](MacroEditor& editor) {
+        return [&editor](const toolkit::Message& m) {
+            if (const auto event = toolkit::keyEventOf(m)) {
+                const bool down = m.wParam == toolkit::kKeyDown || m.wParam == toolkit::kSysKeyDown;
+                editor.recordKey(static_cast<std::uint16_t>(event->vk), event->flags, down);
+            }
+        };
+    };
+    const auto buttons = [](MacroEditor& editor) {
+        return [&editor](const toolkit::Message& m) {
+            editor.recordMouse(static_cast<std::uint32_t>(m.wParam));
+        };
+    };
+    d.addMessage(toolkit::kMsgHookKeyMacro, keys(*keyboardMacros_));
+    d.addMessage(toolkit::kMsgHookKeyMacroMouse, buttons(*keyboardMacros_));
+    d.addMessage(toolkit::kMsgHookMouseMacro, keys(*mouseMacros_));
+    d.addMessage(toolkit::kMsgHookMouseMacroMouse, buttons(*mouseMacros_));
 }
 
 void MacroModule::setUpPages(app::CMainWnd&) {

@@ -24,6 +24,8 @@ class MacroModule final : public app::Module {
     void shutDown(app::CMainWnd& main) override;
 
   private:
+    void installRecording(app::CMainWnd& main);
+
     std::unique_ptr<TransferRunner> transfers_;
     std::unique_ptr<CursorPage> cursor_;
     std::unique_ptr<MacroEditor> mouseMacros_;
