@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
 
 #include "device/DeviceKind.h"
 #include "device/MemorySync.h"
@@ -34,6 +35,13 @@ struct PageHooks {
     // Every tab change and deactivation ends key capture and macro recording.
     std::function<void()> removeInputHooks;
     std::function<void()> clearMacroRecording;
+    // Arms key capture (modes 0x01 and 0x10) or macro recording: the input capture sends the
+    // mode's messages to the main window. False when it could not be armed.
+    std::function<bool(std::uint8_t mode, bool keyboard, bool mouse)> installInputHooks;
+    // A device kind's macro index: how many macros it lists, and the name of macro n (asked
+    // only for n below the count). Labels of macro functions show these names.
+    std::function<int(DeviceKind)> macroCount;
+    std::function<std::string(DeviceKind, int n)> macroName;
 };
 
 }  // namespace quillon::app

@@ -18,7 +18,10 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from cursor_steps import cursor_steps  # noqa: E402
 from dpi_rows import dpi_rows  # noqa: E402
 from macro_editor import macro_editor_lines  # noqa: E402
+from key_function import keyboard_function, mouse_function  # noqa: E402
+from keyboard_keys import key_caps_language_lines, keyboard_keys  # noqa: E402
 from markers import MarkerError, replace_region  # noqa: E402
+from mouse_buttons import mouse_buttons  # noqa: E402
 from onboard import onboard_buttons  # noqa: E402
 from presets import preset_buttons  # noqa: E402
 from profile_area import profile_area  # noqa: E402
@@ -37,15 +40,21 @@ REGIONS = {
     "Mouse_cursor.xml": [("cursor_steps", cursor_steps)],
     "Mouse_macro.xml": [("macro_editor", lambda: macro_editor_lines("ms_"))],
     "keyboard_macro.xml": [("macro_editor", lambda: macro_editor_lines("kb_"))],
+    "Mouse_key.xml": [("ms_key_buttons", mouse_buttons)],
+    "keyboard_key.xml": [("kb_key_buttons", keyboard_keys)],
+    "lan_en.xml": [("key_caps", key_caps_language_lines)],
+    "lan_cn.xml": [("key_caps", key_caps_language_lines)],
+    "lan_sn.xml": [("key_caps", key_caps_language_lines)],
 }
+REGIONS["main.xml"] += [("ms_key_function", mouse_function),
+                        ("kb_key_function", keyboard_function)]
 
 
 def generate(text, regions):
     for name, widgets in regions:
-        made = widgets()
-        # A region is a list of widgets, or a list of lines already rendered.
-        lines = made if made and isinstance(made[0], str) else [
-            line for widget in made for line in render(widget)]
+        # A region is widgets, or plain lines (language texts).
+        lines = [line for widget in widgets()
+                 for line in ([widget] if isinstance(widget, str) else render(widget))]
         text = replace_region(text, name, lines)
     return text
 
