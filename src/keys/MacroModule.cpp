@@ -31,13 +31,6 @@ void MacroModule::install(app::CMainWnd& main) {
                    saveKeysToDevice(main, *transfers_, DeviceKind::Keyboard);
                });
     installRecording(main);
-    // The key pages name macro functions by the editors' lists.
-    main.hooks().macroCount = [this](DeviceKind kind) { return editor(kind).store().count(); };
-    main.hooks().macroName = [this](DeviceKind kind, int n) {
-        const auto& names = editor(kind).store().names();
-        return n >= 0 && n < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(n)]
-                                                            : std::string();
-    };
     main.hooks().storeCursorImage = [this](std::span<const std::uint8_t> image) {
         cursor_->storeCursorImage(image);
     };

@@ -40,9 +40,9 @@ def _name_panel(p):
     return Widget("QFrame", p + "MacroName", (16, 16, 232, 448), [role("card")], [
         _label((16, 12, 200, 24), "@macro_list_title", "sectiontitle"),
         Widget("QListWidget", p + "MacroName_list", (16, 44, 200, 248), []),
-        Widget("QLineEdit", p + "macro_edit_macroname", (16, 302, 136, 30),
+        Widget("QLineEdit", p + "macro_edit_macroname", (16, 302, 112, 30),
                [tooltip("@tip_macro_name")]),
-        _button(p + "macro_btn_savemacroname", (156, 302, 60, 30), "@macro_rename"),
+        _button(p + "macro_btn_savemacroname", (132, 302, 84, 30), "@macro_rename"),
         _button(p + "macro_btn_name_add", (16, 342, 96, 30), "@macro_new"),
         _button(p + "macro_btn_name_sub", (120, 342, 96, 30), "@macro_delete"),
         _button(p + "macro_btn_import", (16, 382, 96, 30), "@macro_import"),
