@@ -1,5 +1,6 @@
 // Where the macro editor's notifications enter: its rows in the main window's routing tables.
 
+#include "app/ControlName.h"
 #include "app/MainWindow.h"
 #include "app/RouteOrder.h"
 #include "keys/MacroEditor.h"
@@ -29,6 +30,12 @@ void MacroEditor::installRoutes() {
     click("macro_btn_delete", [this] { deleteAction(); });
     click("macro_btn_deleteall", [this] { deleteAllActions(); });
     click("macro_btn_redio", [this] { startStopRecording(); });
+    // Rows carry translated labels: opening the macro tab shows them in the current language.
+    d.addPrelude("selectchanged", route::kSelectOptions, [this](const Notification& n) {
+        if (n.selected && app::equalsNoCase(n.sender, name("macro_Op_tab"))) {
+            rebuildRows();
+        }
+    });
     d.addNamed("killfocus", route::kDefault, {name("macro_edit_macroname")},
                [this](const Notification&) { renameMacro(); });
 
