@@ -2,6 +2,7 @@
 
 #include "app/DeviceModule.h"
 #include "app/ShellModule.h"
+#include "keys/MacroModule.h"
 #include "keys/KeysModule.h"
 #include "lighting/LightingModule.h"
 #include "profiles/ProfileModule.h"
@@ -21,6 +22,8 @@ Program::Program(app::ShellPorts ports) : dialogs_(ports.toolkit) {
                                                      lightingModule.keyboardLighting(),
                                                      lightingModule.pointerSettingsSource()));
     main_->addModule(std::make_unique<SkinModule>());
+    // Macros and cursor sequences: their pages, stores and transfers to the devices.
+    main_->addModule(std::make_unique<keys::MacroModule>());
     // Last: the key pages extend the page refresh the modules before them set up.
     main_->addModule(std::make_unique<keys::KeysModule>());
 }

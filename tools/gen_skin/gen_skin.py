@@ -15,7 +15,9 @@ import sys
 sys.dont_write_bytecode = True  # keep the source folder free of caches
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from cursor_steps import cursor_steps  # noqa: E402
 from dpi_rows import dpi_rows  # noqa: E402
+from macro_editor import macro_editor_lines  # noqa: E402
 from key_function import keyboard_function, mouse_function  # noqa: E402
 from keyboard_keys import key_caps_language_lines, keyboard_keys  # noqa: E402
 from markers import MarkerError, replace_region  # noqa: E402
@@ -35,6 +37,9 @@ REGIONS = {
     ],
     "Mouse_DPI.xml": [("dpi_rows", dpi_rows)],
     "GmPalletDialog.xml": [("palette_presets", preset_buttons)],
+    "Mouse_cursor.xml": [("cursor_steps", cursor_steps)],
+    "Mouse_macro.xml": [("macro_editor", lambda: macro_editor_lines("ms_"))],
+    "keyboard_macro.xml": [("macro_editor", lambda: macro_editor_lines("kb_"))],
     "Mouse_key.xml": [("ms_key_buttons", mouse_buttons)],
     "keyboard_key.xml": [("kb_key_buttons", keyboard_keys)],
     "lan_en.xml": [("key_caps", key_caps_language_lines)],

@@ -182,6 +182,72 @@ WINDOWS = {
     "skin.xml": _skin_window(),
 }
 
+
+def _cursor_page():
+    """The mouse's cursor-sequence page (MS_CURSOR_UI)."""
+    c = {
+        "bullet_select_index": ("QLabel", {}),
+        "bullet_selected_prev": (BUTTON, {}),
+        "bullet_selected_next": (BUTTON, {}),
+        "cursor_edit_layout": (None, {}),
+        "ms_cursor_delay_eidt": ("QLineEdit", {}),
+        "ms_cursor_x_eidt": ("QLineEdit", {}),
+        "ms_cursor_y_eidt": ("QLineEdit", {}),
+        "ms_cursor_x_check": ("QCheckBox", {}),
+        "ms_cursor_y_check": ("QCheckBox", {}),
+    }
+    for n in range(4):
+        c["ms_gun_op_%d" % n] = (BUTTON, {"group": "ms_gun"})
+    for n in range(30):
+        c["ms_bullet_op_%d" % n] = (BUTTON, {"group": "ms_bullet"})
+    for tool in ("save", "reset", "import", "export"):
+        c["ms_bulletdate_%s_btn" % tool] = (BUTTON, {})
+    return c
+
+
+WINDOWS["XML_MAIN"].update(_cursor_page())
+
+
+def _macro_editor(p):
+    """The macro editor of the mouse's and the keyboard's macro pages."""
+    c = {
+        p + "MacroName": (None, {}),
+        p + "MacroMouseEvent": (None, HIDDEN),
+        p + "MacroName_list": ("QListWidget", {}),
+        p + "Macro_list": ("QListWidget", {}),
+        p + "macro_edit_macroname": ("QLineEdit", {}),
+        p + "macro_tab_saveorcancel": (None, HIDDEN),
+        p + "tab_macro_edit": ("QStackedWidget", {"pages": 3}),
+        p + "macro_combo_keyselect": ("QComboBox", {}),
+        p + "macro_combo_upordown": ("QComboBox", {"items": 2}),
+        p + "macro_combo_mouselect": ("QComboBox", {"items": 14}),
+        p + "macro_tab_mou_pointer_skewing": (None, HIDDEN),
+        p + "macro_edit_mou_pointer_skewing": ("QLineEdit", {}),
+        p + "_macro_edit_ActionDelay": ("QLineEdit", {}),
+        p + "_macro_edit_mou_action_delay": ("QLineEdit", {}),
+        p + "macro_btn_shubiao": ("QCheckBox", {}),
+        p + "key_butt_prosave": (BUTTON, {}),
+    }
+    for b in ("name_add", "name_sub", "savemacroname", "import", "export", "redio", "save",
+              "cancel", "up", "down", "uptop", "downbottom", "delete", "deleteall"):
+        c[p + "macro_btn_" + b] = (BUTTON, {})
+    for o in ("keyboard_event", "mouse_click", "mouse_roller", "mouse_move", "check_time"):
+        c[p + "macro_" + o] = ("QCheckBox", {})
+    for k in ("leftkey", "moudlekey", "rightkey", "forwardkey", "backkey"):
+        c["%smacro_inset_%s_btn" % (p, k)] = (BUTTON, {})
+        c["%smacro_inset_%s_tab" % (p, k)] = (None, HIDDEN)
+        c["%smacro_inset_%sdown_btn" % (p, k)] = (BUTTON, {})
+        c["%smacro_inset_%sup_btn" % (p, k)] = (BUTTON, {})
+    for k, e in (("moveleftkey", "x_left"), ("moverightkey", "x_right"), ("moveupkey", "y_up"),
+                 ("movedownkey", "y_down")):
+        c["%smacro_inset_%s_btn" % (p, k)] = (BUTTON, {})
+        c["%smouse_%s_edit" % (p, e)] = ("QLineEdit", {})
+    return c
+
+
+WINDOWS["XML_MAIN"].update(_macro_editor("ms_"))
+WINDOWS["XML_MAIN"].update(_macro_editor("kb_"))
+
 MENUS = {
     "menu.xml": ["lan_en", "lan_cn", "About_setting"],
     "menu1.xml": ["lan_en", "lan_cn", "About_setting"],

@@ -19,7 +19,7 @@ PAGE_TABLE = {
     "mp_deng_ui": "MousePad_deng.xml",
     "ms_dpi_ui": "Mouse_DPI.xml",
     "ms_cursor_ui": "Mouse_cursor.xml",
-    "kb_cursor_ui": "Mouse_cursor.xml",
+    "kb_cursor_ui": "keyboard_cursor.xml",
 }
 
 MAX_PAGE_DEPTH = 4

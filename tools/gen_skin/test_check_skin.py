@@ -51,7 +51,14 @@ class BrokenSkin(unittest.TestCase):
         named = ('<widget class="QLabel" name="ms_cursor_x_eidt">'
                  '<property name="geometry"><rect><x>0</x><y>0</y><width>1</width>'
                  '<height>1</height></rect></property></widget>\n </widget>\n</ui>')
-        self.edit("Mouse_cursor.xml", " </widget>\n</ui>", named)
+        # A second placement of the keyboard's cursor page, hidden at the window's end.
+        marker = "  <!-- Shown over everything while settings are written to a device. -->"
+        self.edit("main.xml", marker,
+                  '  <widget class="kb_CURSOR_UI"><property name="geometry"><rect><x>0</x>'
+                  '<y>0</y><width>800</width><height>480</height></rect></property>'
+                  '<property name="visible" stdset="0"><bool>false</bool></property>'
+                  '</widget>\n' + marker)
+        self.edit("keyboard_cursor.xml", " </widget>\n</ui>", named)
         self.assertEqual(check(self.skin), [])
         self.edit("Mouse_key.xml", " </widget>\n</ui>", named.replace("ms_cursor_x_eidt",
                                                                         "closebtn"))
