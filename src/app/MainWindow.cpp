@@ -178,6 +178,9 @@ void CMainWnd::hideWindow() {
     window_->hide();
     window_->killTimer(kTimerLightingTick);
     window_->killTimer(kTimerPreviewRepaint);
+    if (hooks_.windowShown) {
+        hooks_.windowShown(false);
+    }
 }
 
 void CMainWnd::bringToFront() {
@@ -190,6 +193,9 @@ void CMainWnd::bringToFront() {
     // The lighting previews only need their tick and repaint while someone can see them.
     window_->setTimer(kTimerLightingTick, 10);
     window_->setTimer(kTimerPreviewRepaint, 50);
+    if (hooks_.windowShown) {
+        hooks_.windowShown(true);
+    }
 }
 
 void CMainWnd::showNoDeviceMessage() {

@@ -34,6 +34,8 @@ struct PageHooks {
     // Every tab change and deactivation ends key capture and macro recording.
     std::function<void()> removeInputHooks;
     std::function<void()> clearMacroRecording;
+    // The window was brought to the front (true) or hidden (false): previews start or stop.
+    std::function<void(bool shown)> windowShown;
 };
 
 }  // namespace quillon::app

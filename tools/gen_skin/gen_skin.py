@@ -16,6 +16,7 @@ sys.dont_write_bytecode = True  # keep the source folder free of caches
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from dpi_rows import dpi_rows  # noqa: E402
+from lighting_pages import keyboard_lighting, mouse_lighting, mousepad_lighting  # noqa: E402
 from markers import MarkerError, replace_region  # noqa: E402
 from onboard import onboard_buttons  # noqa: E402
 from presets import preset_buttons  # noqa: E402
@@ -32,6 +33,9 @@ REGIONS = {
     ],
     "Mouse_DPI.xml": [("dpi_rows", dpi_rows)],
     "GmPalletDialog.xml": [("palette_presets", preset_buttons)],
+    "Mouse_deng.xml": [("ms_lighting", mouse_lighting)],
+    "MousePad_deng.xml": [("mp_lighting", mousepad_lighting)],
+    "keyboard_deng.xml": [("kb_lighting", keyboard_lighting)],
 }
 
 
