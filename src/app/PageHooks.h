@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
 
 #include "device/DeviceKind.h"
 #include "device/MemorySync.h"
@@ -36,6 +37,13 @@ struct PageHooks {
     std::function<void()> clearMacroRecording;
     // The window was brought to the front (true) or hidden (false): previews start or stop.
     std::function<void(bool shown)> windowShown;
+    // Arms key capture (modes 0x01 and 0x10) or macro recording: the input capture sends the
+    // mode's messages to the main window. False when it could not be armed.
+    std::function<bool(std::uint8_t mode, bool keyboard, bool mouse)> installInputHooks;
+    // A device kind's macro index: how many macros it lists, and the name of macro n (asked
+    // only for n below the count). Labels of macro functions show these names.
+    std::function<int(DeviceKind)> macroCount;
+    std::function<std::string(DeviceKind, int n)> macroName;
 };
 
 }  // namespace quillon::app

@@ -35,6 +35,7 @@ inline constexpr int kSelectPrelude = 400;   // every other selection removes th
 inline constexpr int kSelectTabs = 410;
 inline constexpr int kSelectLinks = 420;
 inline constexpr int kSelectKeyboardSwitches = 430;
+inline constexpr int kSelectMouseButtons = 440;     // "ms_key_" 0..6
 
 // Other tables have no inner order; one value is enough.
 inline constexpr int kDefault = 100;

@@ -2,6 +2,7 @@
 
 #include "app/DeviceModule.h"
 #include "app/ShellModule.h"
+#include "keys/KeysModule.h"
 #include "lighting/LightingModule.h"
 #include "profiles/ProfileModule.h"
 
@@ -18,6 +19,8 @@ Program::Program(app::ShellPorts ports) : dialogs_(ports.toolkit) {
     main_->addModule(std::make_unique<ProfileModule>(lightingModule.hostSettings(),
                                                      lightingModule.keyboardLighting(),
                                                      lightingModule.pointerSettingsSource()));
+    // Last: the key pages extend the page refresh the modules before them set up.
+    main_->addModule(std::make_unique<keys::KeysModule>());
 }
 
 Program::~Program() {

@@ -17,7 +17,10 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from dpi_rows import dpi_rows  # noqa: E402
 from lighting_pages import keyboard_lighting, mouse_lighting, mousepad_lighting  # noqa: E402
+from key_function import keyboard_function, mouse_function  # noqa: E402
+from keyboard_keys import key_caps_language_lines, keyboard_keys  # noqa: E402
 from markers import MarkerError, replace_region  # noqa: E402
+from mouse_buttons import mouse_buttons  # noqa: E402
 from onboard import onboard_buttons  # noqa: E402
 from presets import preset_buttons  # noqa: E402
 from profile_area import profile_area  # noqa: E402
@@ -36,12 +39,21 @@ REGIONS = {
     "Mouse_deng.xml": [("ms_lighting", mouse_lighting)],
     "MousePad_deng.xml": [("mp_lighting", mousepad_lighting)],
     "keyboard_deng.xml": [("kb_lighting", keyboard_lighting)],
+    "Mouse_key.xml": [("ms_key_buttons", mouse_buttons)],
+    "keyboard_key.xml": [("kb_key_buttons", keyboard_keys)],
+    "lan_en.xml": [("key_caps", key_caps_language_lines)],
+    "lan_cn.xml": [("key_caps", key_caps_language_lines)],
+    "lan_sn.xml": [("key_caps", key_caps_language_lines)],
 }
+REGIONS["main.xml"] += [("ms_key_function", mouse_function),
+                        ("kb_key_function", keyboard_function)]
 
 
 def generate(text, regions):
     for name, widgets in regions:
-        lines = [line for widget in widgets() for line in render(widget)]
+        # A region is widgets, or plain lines (language texts).
+        lines = [line for widget in widgets()
+                 for line in ([widget] if isinstance(widget, str) else render(widget))]
         text = replace_region(text, name, lines)
     return text
 

@@ -62,6 +62,7 @@ def _main_window():
     c.update(_profile_controls())
     c.update(_performance_page())
     c.update(_lighting_pages())
+    c.update(_key_pages())
     return c
 
 
@@ -104,6 +105,34 @@ def _lighting_pages():
     c["kb_Deng_label_FXR"] = ("QLabel", {})
     c["kb_Deng_all_bright_check"] = ("QCheckBox", {})
     c["kb_Deng_all_kill_check"] = ("QCheckBox", {})
+    return c
+
+
+def _function_editor(p, categories, items):
+    """The function editor of a key page: the controls the page reads and sets."""
+    c = {"%s_key_fct_combo" % p: ("QComboBox", {"items": categories}),
+         "%s_tab_function_0" % p: (None, {})}
+    for i in range(1, categories):
+        c["%s_tab_function_%d" % (p, i)] = (None, HIDDEN)
+    c["%s_tab_function_26" % p] = (None, HIDDEN)
+    for n, count in items.items():
+        c["%s_key_fct_combo_%d" % (p, n)] = ("QComboBox", {"items": count})
+    for n in (11, 12, 15, 16, 17, 18, 19, 20, 21, 25):
+        c["%s_key_fct_edit_%d" % (p, n)] = ("QLineEdit", {})
+    c["%s_key_butt_keydefalut" % p] = (BUTTON, {})
+    return c
+
+
+def _key_pages():
+    combos = {11: 5, 12: 2, 13: 2, 14: 3, 21: 18, 22: 3, 23: 0, 24: 5, 26: 11}
+    c = _function_editor("ms", 12, {**combos, 25: 4})
+    c.update(_function_editor("kb", 11, combos))
+    c["ms_key_butt_keysave"] = (BUTTON, {})
+    for n in range(7):
+        c["ms_key_%d" % n] = (BUTTON, {"group": "ms_key_button"})
+        c["ms_key_%d_0" % n] = ("QLabel", {})
+    for n in range(126):
+        c["kb_key_%d" % n] = ("DeviceKeyButton", {})
     return c
 
 

@@ -23,7 +23,7 @@ class Widget:
     geometry: tuple  # x, y, width, height within the parent
     props: list = field(default_factory=list)
     children: list = field(default_factory=list)
-    items: list = field(default_factory=list)  # texts of a combo's entries
+    items: list = field(default_factory=list)  # combo entries' texts
 
 
 def _value(prop):
@@ -56,7 +56,8 @@ def render(widget, indent=0):
              "%s <property name=\"geometry\"><rect><x>%d</x><y>%d</y><width>%d</width>"
              "<height>%d</height></rect></property>" % (pad, x, y, w, h)]
     lines += [pad + " " + render_prop(p) for p in widget.props]
-    lines += [pad + " <item>" + render_prop(text(t)) + "</item>" for t in widget.items]
+    lines += ['%s <item><property name="text"><string>%s</string></property></item>'
+              % (pad, escape(i)) for i in widget.items]
     for child in widget.children:
         lines += render(child, indent + 1)
     lines.append(pad + "</widget>")
