@@ -27,6 +27,9 @@ BODIES = {
     "common/mp_lighting_body.png": ((340, 220), "roundrectangle 4,4 336,216 18,18"),
 }
 
+# The light of a key button of the keyboard preview: a white cap that the preview tints.
+LIGHTS = {"kb/key_light.png": ((33, 33), "roundrectangle 1,1 31,31 5,5")}
+
 
 def draw(path, size, commands):
     w, h = size
@@ -36,11 +39,20 @@ def draw(path, size, commands):
                     "-draw", mvg, "-resize", "%dx%d!" % size, *PNG_OPTIONS, path], check=True)
 
 
+def draw_light(path, size, commands):
+    w, h = size
+    mvg = "scale %d,%d fill white stroke none %s" % (SCALE, SCALE, commands)
+    subprocess.run(["convert", "-size", "%dx%d" % (w * SCALE, h * SCALE), "xc:none",
+                    "-draw", mvg, "-resize", "%dx%d!" % size, *PNG_OPTIONS, path], check=True)
+
+
 def main(argv):
     here = os.path.dirname(os.path.abspath(__file__))
     skin = argv[1] if len(argv) > 1 else os.path.join(here, "..", "skin")
     for name, (size, commands) in BODIES.items():
         draw(os.path.join(skin, name), size, commands)
+    for name, (size, commands) in LIGHTS.items():
+        draw_light(os.path.join(skin, name), size, commands)
     return 0
 
 

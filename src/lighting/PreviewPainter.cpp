@@ -30,7 +30,8 @@ PreviewPainter::PreviewPainter(app::CMainWnd& main, LightingPreviews& previews,
 void PreviewPainter::lookUp() {
     mouseZones_ = findNumbered(main_, "ms_dkey_", kMouseZoneCount);
     padZones_ = findNumbered(main_, "mp_dkey_", kMousepadZoneCount);
-    keys_ = findNumbered(main_, "kb_key_", kKeyCount);
+    // The lighting page's own keys; the key page's buttons carry no light.
+    keys_ = findNumbered(main_, "kb_dkey_", kKeyCount);
 }
 
 void PreviewPainter::windowShown(bool shown) {

@@ -7,6 +7,7 @@ seven colours, colour with 30 presets and the RGB fields), the colour palette an
 button.
 """
 
+import keyboard_keys as kk
 from presets import PRESETS
 from ui import Prop, Widget, bkcolor, bkimage, hand_cursor, hidden, role, text
 
@@ -132,7 +133,34 @@ def _kb_colour_panel():
         Widget("QWidget", "kb_deng_color_lump", (0, 40, 262, 78), children=lump)])
 
 
+def keyboard_light_keys():
+    """The keyboard preview: "kb_dkey_0".."125" at the places of the key page's buttons."""
+    widgets = []
+    for r in range(kk.ROWS):
+        for c in range(kk.COLUMNS):
+            cap = kk.ROW_CAPS[r][c]
+            props = [role("keycap"), Prop("focusPolicy", "enum", "Qt::NoFocus"),
+                     Prop("lightimage", "string", "kb/key_light.png", dynamic=True)]
+            props += [text("@kc_" + cap), hand_cursor()] if cap else [hidden()]
+            widgets.append(Widget("DeviceKeyButton", "kb_dkey_%d" % (r * kk.COLUMNS + c),
+                                  (kk.LEFT + c * kk.STEP, kk.TOP + r * kk.STEP, kk.KEY, kk.KEY),
+                                  props))
+    return widgets
+
+
+# The controls lie below the keys.
+KEYBOARD_CONTROLS_DY = 12
+
+
 def keyboard_lighting():
+    controls = _keyboard_controls()
+    for w in controls:
+        x, y, width, height = w.geometry
+        w.geometry = (x, y + KEYBOARD_CONTROLS_DY, width, height)
+    return keyboard_light_keys() + controls
+
+
+def _keyboard_controls():
     x, w = 24, 260
     c = [_label(x, 264, 90, "@deng_mode_label"),
          _combo("kb_deng_combo_modeSelect", _mode_items("kb_deng_mode", 17), x + 96, 262, 170),
@@ -169,11 +197,11 @@ def keyboard_lighting():
         Widget("QComboBox", "kb_deng_combo_curtom_count", (0, 3, 132, 30), [],
                items=["@kb_deng_custom_set_%d" % n for n in range(5)])]))
     c.append(_kb_colour_panel())
-    c.append(Widget("QWidget", "kb_deng_custom_tool_layout", (300, 426, 262, 44),
+    c.append(Widget("QWidget", "kb_deng_custom_tool_layout", (300, 424, 262, 36),
                     [hidden()], children=[
-        Widget("QCheckBox", "kb_Deng_all_bright_check", (0, 10, 120, 24),
+        Widget("QCheckBox", "kb_Deng_all_bright_check", (0, 6, 120, 24),
                [text("@kb_deng_fill_all")]),
-        Widget("QCheckBox", "kb_Deng_all_kill_check", (130, 10, 120, 24),
+        Widget("QCheckBox", "kb_Deng_all_kill_check", (130, 6, 120, 24),
                [text("@kb_deng_clear_all")])]))
     c.append(Widget("ColorPalette", "kb_deng_Color_Pallet", (590, 258, 186, 200)))
     return c

@@ -105,6 +105,8 @@ def _lighting_pages():
     c["kb_Deng_label_FXR"] = ("QLabel", {})
     c["kb_Deng_all_bright_check"] = ("QCheckBox", {})
     c["kb_Deng_all_kill_check"] = ("QCheckBox", {})
+    for n in range(126):
+        c["kb_dkey_%d" % n] = ("DeviceKeyButton", {})
     return c
 
 
