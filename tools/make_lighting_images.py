@@ -27,8 +27,13 @@ BODIES = {
     "common/mp_lighting_body.png": ((340, 220), "roundrectangle 4,4 336,216 18,18"),
 }
 
-# The light of a key button of the keyboard preview: a white cap that the preview tints.
-LIGHTS = {"kb/key_light.png": ((33, 33), "roundrectangle 1,1 31,31 5,5")}
+# The light of a key button of the keyboard preview: a rim and a faint glow inside, so the cap's
+# text stays readable. The preview tints it with a strength from 0 (the picture as drawn here, an
+# unlit grey) to 255 (the light's colour).
+LIGHTS = {"kb/key_light.png": ((33, 33),
+                               "fill '#3A404A40' roundrectangle 2,2 31,31 5,5 "
+                               "fill none stroke '#3A404A' stroke-width 3 "
+                               "roundrectangle 2,2 31,31 5,5")}
 
 
 def draw(path, size, commands):
@@ -41,7 +46,7 @@ def draw(path, size, commands):
 
 def draw_light(path, size, commands):
     w, h = size
-    mvg = "scale %d,%d fill white stroke none %s" % (SCALE, SCALE, commands)
+    mvg = "scale %d,%d stroke none %s" % (SCALE, SCALE, commands)
     subprocess.run(["convert", "-size", "%dx%d" % (w * SCALE, h * SCALE), "xc:none",
                     "-draw", mvg, "-resize", "%dx%d!" % size, *PNG_OPTIONS, path], check=True)
 

@@ -87,11 +87,11 @@ def mouse_lighting():
     widgets = [Widget("QLabel", "ms_deng_body", (100, 110, 200, 300),
                       [bkimage("common/ms_lighting_body.png")])]
     for g in range(7):
-        y = 150 + g * 34
-        widgets.append(_zone("ms_dkey_%d" % g, 110, y, 14, 26))
-        widgets.append(_zone("ms_dkey_%d" % (7 + g), 276, y, 14, 26))
+        y = 166 + g * 32
+        widgets.append(_zone("ms_dkey_%d" % g, 126, y, 12, 24))
+        widgets.append(_zone("ms_dkey_%d" % (7 + g), 262, y, 12, 24))
         if g in MOUSE_MIDDLE:
-            widgets.append(_zone("ms_dkey_%d" % MOUSE_MIDDLE[g], 192, y + 6, 16, 14))
+            widgets.append(_zone("ms_dkey_%d" % MOUSE_MIDDLE[g], 192, y + 6, 16, 12))
     combos = [
         _combo("ms_deng_combo_modeSelect1", _mode_items("ms_deng_mode", 7), PANEL_X + 120, 86, 240),
         _combo("ms_deng_combo_modeSelect0", _mode_items("ms_deng_mode", 6), PANEL_X + 120, 86, 240,
