@@ -5,7 +5,8 @@
 #
 #   tools/measure_lighting.sh [BUILD_DIR] [SECONDS] [TAB_X,TAB_Y ...]
 #       defaults: build/release 60, then the mousepad tab
-# Prints the CPU time (user + system) of each period from /proc/PID/stat.
+# Prints the CPU time (user + system) of each period from /proc/PID/stat. Minimising needs a
+# window manager: the script starts twm when it is installed and none runs.
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1600x1000x24" "$0" "$@"
@@ -17,9 +18,18 @@ shift $(( $# > 2 ? 2 : $# ))
 clicks=("$@")
 program=$build/src/app/entry/quillon
 work=$(mktemp -d)
-trap 'kill -TERM $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+pid=
+wm=
+trap 'kill -TERM $pid $wm 2>/dev/null || true; sleep 1; rm -rf "$work"' EXIT
 export QUILLON_DATA_DIR=$work/data XDG_RUNTIME_DIR=$work/run QUILLON_DEBUG=1
 mkdir -p "$work/run" && chmod 700 "$work/run"
+if command -v twm >/dev/null && ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window &&
+   [ -z "${QUILLON_NO_WM:-}" ]; then
+  printf 'RandomPlacement\nUsePPosition "on"\nNoTitle\n' > "$work/twmrc"
+  twm -f "$work/twmrc" >/dev/null 2>&1 &
+  wm=$!
+  sleep 1
+fi
 
 QUILLON_DEBUG_FILE=$work/debug.log "$program" --simulate &
 pid=$!

@@ -32,6 +32,9 @@ void PreviewPainter::lookUp() {
     padZones_ = findNumbered(main_, "mp_dkey_", kMousepadZoneCount);
     // The lighting page's own keys; the key page's buttons carry no light.
     keys_ = findNumbered(main_, "kb_dkey_", kKeyCount);
+    areas_[kindIndex(DeviceKind::Mouse)] = main_.previews().add("ms_deng_body");
+    areas_[kindIndex(DeviceKind::Mousepad)] = main_.previews().add("mp_deng_body");
+    areas_[kindIndex(DeviceKind::Keyboard)] = main_.previews().add("kb_deng_keys");
 }
 
 void PreviewPainter::windowShown(bool shown) {
@@ -70,10 +73,19 @@ void PreviewPainter::tick() {
 
 template <typename Frame>
 bool PreviewPainter::take(FrameMailbox<Frame>& mailbox, DeviceKind kind, Frame& last) {
-    if (!mailbox.takeIfNewer(seen_[kindIndex(kind)], last)) {
+    const int k = kindIndex(kind);
+    const Millis now = main_.clock().now();
+    if (painted_[k] != 0 && now - lastPaint_[k] < kPaintIntervalMs) {
+        return false;  // the newest frame waits in the mailbox for the next paint
+    }
+    if (!mailbox.takeIfNewer(seen_[k], last)) {
         return false;
     }
-    ++painted_[kindIndex(kind)];
+    lastPaint_[k] = now;
+    ++painted_[k];
+    if (areas_[k]) {
+        areas_[k]->frameChanged();
+    }
     return true;
 }
 

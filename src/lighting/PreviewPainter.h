@@ -2,7 +2,10 @@
 // The interface thread's side of the lighting previews: on each lighting tick it tells the
 // workers which previews are on screen, hands the keyboard preview the selected custom set, and
 // applies the newest frame of each preview to its zone controls (only the zones that changed).
-// A frame counter per preview says whether a preview area changed since it was last painted.
+// Each preview is a preview area of the main window (the mouse and mousepad bodies, the keys'
+// area): a frame applied to the controls moves the area's frame on, and the main window's
+// preview tick repaints the area. Frames are applied at most every kPaintIntervalMs, the rate
+// the preview tick repaints at.
 
 #include <array>
 #include <cstdint>
@@ -10,7 +13,9 @@
 
 #include "lighting/KeyboardLightingStore.h"
 #include "lighting/LightingPreviews.h"
+#include "platform/Clock.h"
 #include "toolkit/Control.h"
+#include "toolkit/PreviewAreas.h"
 
 namespace quillon::app {
 class CMainWnd;
@@ -22,7 +27,9 @@ class PreviewPainter {
   public:
     PreviewPainter(app::CMainWnd& main, LightingPreviews& previews, KeyboardLightingStore& store);
 
-    // Finds the zone controls; call once the window exists.
+    static constexpr Millis kPaintIntervalMs = 40;
+
+    // Finds the zone controls and registers the preview areas; call once the window exists.
     void lookUp();
     // The lighting tick.
     void tick();
@@ -47,6 +54,8 @@ class PreviewPainter {
     std::vector<toolkit::Control*> keys_;
     std::array<std::uint64_t, 3> seen_{};
     std::array<std::uint64_t, 3> painted_{};
+    std::array<Millis, 3> lastPaint_{};
+    std::array<std::shared_ptr<toolkit::PreviewArea>, 3> areas_;
     MouseFrame mouse_{};
     MousepadFrame pad_{};
     KeyFrame keyboard_{};

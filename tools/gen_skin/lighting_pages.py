@@ -134,8 +134,10 @@ def _kb_colour_panel():
 
 
 def keyboard_light_keys():
-    """The keyboard preview: "kb_dkey_0".."125" at the places of the key page's buttons."""
-    widgets = []
+    """The keyboard preview: "kb_dkey_0".."125" at the places of the key page's buttons, over
+    the area "kb_deng_keys" that the preview repaints."""
+    widgets = [Widget("QFrame", "kb_deng_keys", (kk.LEFT, kk.TOP, kk.COLUMNS * kk.STEP,
+                                                  kk.ROWS * kk.STEP))]
     for r in range(kk.ROWS):
         for c in range(kk.COLUMNS):
             cap = kk.ROW_CAPS[r][c]

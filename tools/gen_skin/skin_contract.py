@@ -107,6 +107,8 @@ def _lighting_pages():
     c["kb_Deng_all_kill_check"] = ("QCheckBox", {})
     for n in range(126):
         c["kb_dkey_%d" % n] = ("DeviceKeyButton", {})
+    for name in ("ms_deng_body", "mp_deng_body", "kb_deng_keys"):
+        c[name] = (None, {})
     return c
 
 
