@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # CPU of the quillon program with a lighting page on screen and its preview animating, then with
-# the window minimised (previews compute nothing), SECONDS each, under a virtual X server with the
-# simulated devices. The page is reached by clicking its tabs at the given window coordinates.
+# the window hidden (withdrawn from the screen: previews compute nothing), SECONDS each, under a
+# virtual X server with the simulated devices. The page is reached by clicking its tabs at the
+# given window coordinates.
 #
 #   tools/measure_lighting.sh [BUILD_DIR] [SECONDS] [TAB_X,TAB_Y ...]
 #       defaults: build/release 60, then the mousepad tab
-# Prints the CPU time (user + system) of each period from /proc/PID/stat. Minimising needs a
-# window manager: the script starts twm when it is installed and none runs.
+# Prints the CPU time (user + system) of each period from /proc/PID/stat.
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1600x1000x24" "$0" "$@"
@@ -19,17 +19,9 @@ clicks=("$@")
 program=$build/src/app/entry/quillon
 work=$(mktemp -d)
 pid=
-wm=
-trap 'kill -TERM $pid $wm 2>/dev/null || true; sleep 1; rm -rf "$work"' EXIT
+trap 'kill -TERM $pid 2>/dev/null || true; sleep 1; rm -rf "$work"' EXIT
 export QUILLON_DATA_DIR=$work/data XDG_RUNTIME_DIR=$work/run QUILLON_DEBUG=1
 mkdir -p "$work/run" && chmod 700 "$work/run"
-if command -v twm >/dev/null && ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window &&
-   [ -z "${QUILLON_NO_WM:-}" ]; then
-  printf 'RandomPlacement\nUsePPosition "on"\nNoTitle\n' > "$work/twmrc"
-  twm -f "$work/twmrc" >/dev/null 2>&1 &
-  wm=$!
-  sleep 1
-fi
 
 QUILLON_DEBUG_FILE=$work/debug.log "$program" --simulate &
 pid=$!
@@ -53,6 +45,6 @@ measure() {
 }
 [ -n "${SHOT:-}" ] && import -window root "$SHOT-shown.png"
 measure "preview on screen"
-xdotool windowminimize "$win"
+xdotool windowunmap "$win"
 sleep 2
-measure "window minimised"
+measure "window hidden"
