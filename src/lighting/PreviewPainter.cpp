@@ -83,9 +83,6 @@ bool PreviewPainter::take(FrameMailbox<Frame>& mailbox, DeviceKind kind, Frame& 
     }
     lastPaint_[k] = now;
     ++painted_[k];
-    if (areas_[k]) {
-        areas_[k]->frameChanged();
-    }
     return true;
 }
 

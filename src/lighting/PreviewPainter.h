@@ -3,9 +3,10 @@
 // workers which previews are on screen, hands the keyboard preview the selected custom set, and
 // applies the newest frame of each preview to its zone controls (only the zones that changed).
 // Each preview is a preview area of the main window (the mouse and mousepad bodies, the keys'
-// area): a frame applied to the controls moves the area's frame on, and the main window's
-// preview tick repaints the area. Frames are applied at most every kPaintIntervalMs, the rate
-// the preview tick repaints at.
+// area), so the preview ticks run exactly while one of them can be seen. The zones and keys
+// repaint themselves when their tint or light changes, only those that changed; the painter does
+// not announce frames to the areas, which would paint every key a second time. Frames are
+// applied at most every kPaintIntervalMs.
 
 #include <array>
 #include <cstdint>
