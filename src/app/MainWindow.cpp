@@ -251,6 +251,7 @@ void CMainWnd::destroy() {
         return;
     }
     destroyed_ = true;
+    toolkit().inputCapture().remove();
     toolkit().removeTrayIcon();
     hideWindow();
     for (int id : {kTimerFlush, kTimerReadKeyboard, kTimerReadMousepad, kTimerReadMouse,

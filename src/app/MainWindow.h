@@ -45,7 +45,10 @@ struct ShellPorts {
 
 // Private messages of the main window.
 inline constexpr std::uint32_t kMsgShowRequest = 0xC000;  // a second instance asks to be shown
-inline constexpr std::uint32_t kMsgHideProgress = 0x0C00;
+// A write to a device begins: "setting_progress" shows an empty ring.
+inline constexpr std::uint32_t kMsgShowProgress = 0x0C00;
+inline constexpr std::uint32_t kMsgHideProgress = kMsgShowProgress;  // its former name
+// The write ended: the ring fills and hides a second later.
 inline constexpr std::uint32_t kMsgStartProgressTimer = 0x0C01;
 inline constexpr std::uint32_t kMsgMouseGone = 0x0C05;
 inline constexpr std::uint32_t kMsgKeyColour = 0x0A03;

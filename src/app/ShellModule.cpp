@@ -16,6 +16,9 @@ namespace {
 using toolkit::Control;
 using toolkit::Notification;
 
+// The write progress ring's range.
+constexpr int kProgressSteps = 100;
+
 void setVisible(CMainWnd& main, const char* name, bool visible) {
     if (Control* c = main.find(name)) {
         c->setVisible(visible);
@@ -84,6 +87,7 @@ void ShellModule::installWindowButtons(CMainWnd& main) {
 void ShellModule::installTabs(CMainWnd& main) {
     Dispatch& d = main.dispatch();
     d.addPrelude("selectchanged", route::kSelectPrelude, [&main](const Notification&) {
+        main.toolkit().inputCapture().remove();
         const PageHooks& hooks = main.hooks();
         if (hooks.removeInputHooks) {
             hooks.removeInputHooks();
@@ -243,13 +247,28 @@ void ShellModule::installMessages(CMainWnd& main) {
     });
     // Key capture and macro recording end when the window loses the activation.
     d.addMessage(toolkit::kMsgActivate, [&main](const toolkit::Message& m) {
-        if (m.wParam == 0 && main.hooks().removeInputHooks) {
+        if (m.wParam != 0) {
+            return;
+        }
+        main.toolkit().inputCapture().remove();
+        if (main.hooks().removeInputHooks) {
             main.hooks().removeInputHooks();
         }
     });
-    d.addMessage(kMsgHideProgress,
-                 [&main](const toolkit::Message&) { setVisible(main, "setting_progress", false); });
+    // The ring shows while a device is written: empty from the start of the write, full at its
+    // end, then gone a second later.
+    d.addMessage(kMsgShowProgress, [&main](const toolkit::Message&) {
+        main.window().killTimer(kTimerHideProgress);
+        if (Control* progress = main.find("setting_progress")) {
+            progress->setRange(0, kProgressSteps);
+            progress->setValue(0);
+            progress->setVisible(true);
+        }
+    });
     d.addMessage(kMsgStartProgressTimer, [&main](const toolkit::Message&) {
+        if (Control* progress = main.find("setting_progress")) {
+            progress->setValue(kProgressSteps);
+        }
         main.window().setTimer(kTimerHideProgress, 1000);
     });
     d.addMessage(kMsgKeyColour, [&main](const toolkit::Message& m) {

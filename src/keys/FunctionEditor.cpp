@@ -76,7 +76,9 @@ void FunctionEditor::setNumber(std::string_view editSuffix, int value) {
 }
 
 void FunctionEditor::select(std::string_view comboSuffix, int index) {
-    if (Control* combo = control(comboSuffix)) {
+    // A number read from a table that names no item leaves the combo as it was.
+    Control* combo = control(comboSuffix);
+    if (combo && index >= 0 && index < combo->itemCount()) {
         combo->selectItem(index);
     }
 }

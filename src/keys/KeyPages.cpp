@@ -1,10 +1,7 @@
 #include "keys/KeyPages.h"
 
 #include "app/MainWindow.h"
-#if __has_include("toolkit/InputCapture.h")
 #include "toolkit/InputCapture.h"
-#define QUILLON_HAS_INPUT_CAPTURE 1
-#endif
 
 namespace quillon::keys {
 
@@ -31,19 +28,15 @@ MacroNames macroNamesOf(app::CMainWnd& main, DeviceKind kind) {
 }
 
 void armKeyCapture(app::CMainWnd& main, std::uint8_t mode) {
-    if (main.hooks().installInputHooks) {
-        main.hooks().installInputHooks(mode, true, false);
-    }
+    main.toolkit().inputCapture().arm(main.window(), static_cast<toolkit::CaptureMode>(mode), true,
+                                      false);
 }
 
 void removeCapture(app::CMainWnd& main) {
-    if (main.hooks().removeInputHooks) {
-        main.hooks().removeInputHooks();
-    }
+    main.toolkit().inputCapture().remove();
 }
 
 std::optional<CapturedKey> keyPressOf(const toolkit::Message& message) {
-#ifdef QUILLON_HAS_INPUT_CAPTURE
     // Only presses assign: a release would assign the same key a second time, and a key
     // released after capture was armed was not pressed for it.
     const auto event = toolkit::keyEventOf(message);
@@ -52,10 +45,6 @@ std::optional<CapturedKey> keyPressOf(const toolkit::Message& message) {
         return std::nullopt;
     }
     return CapturedKey{static_cast<std::uint16_t>(event->vk), event->flags};
-#else
-    (void)message;
-    return std::nullopt;
-#endif
 }
 
 void saveKeyProfile(app::CMainWnd& main, DeviceKind kind) {

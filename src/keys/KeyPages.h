@@ -9,6 +9,7 @@
 #include "device/DeviceKind.h"
 #include "device/DeviceModel.h"
 #include "keys/KeyLabel.h"
+#include "toolkit/InputCapture.h"
 #include "toolkit/Window.h"
 
 namespace quillon::app {
@@ -18,10 +19,12 @@ class CMainWnd;
 namespace quillon::keys {
 
 // Capture modes and the messages the input capture sends in them.
-inline constexpr std::uint8_t kCaptureKeyboardPage = 0x01;
-inline constexpr std::uint8_t kCaptureMousePage = 0x10;
-inline constexpr std::uint32_t kMsgKeyboardPageKey = 0x0801;
-inline constexpr std::uint32_t kMsgMousePageKey = 0x0810;
+inline constexpr auto kCaptureKeyboardPage =
+    static_cast<std::uint8_t>(toolkit::CaptureMode::KeyboardSingleKey);
+inline constexpr auto kCaptureMousePage =
+    static_cast<std::uint8_t>(toolkit::CaptureMode::MouseSingleKey);
+inline constexpr std::uint32_t kMsgKeyboardPageKey = toolkit::kMsgHookKeySingleKey;
+inline constexpr std::uint32_t kMsgMousePageKey = toolkit::kMsgHookMouseSingleKey;
 
 // The device's active profile: byte 0 of its current record; a number the model has no table for
 // counts as profile 0.

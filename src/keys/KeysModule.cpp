@@ -84,6 +84,13 @@ void KeysModule::installHooks(app::CMainWnd& main) {
             keyboard->refreshKeyLabels(activeProfile(*m, kind));
         }
     };
+    // The macro recorder arms the capture through the same port.
+    if (!hooks.installInputHooks) {
+        hooks.installInputHooks = [m](std::uint8_t mode, bool keyboard, bool mouse) {
+            return m->toolkit().inputCapture().arm(
+                m->window(), static_cast<toolkit::CaptureMode>(mode), keyboard, mouse);
+        };
+    }
     // Until the macro editor names its macros itself, the labels read its index files.
     if (!hooks.macroCount) {
         hooks.macroCount = [m](DeviceKind kind) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/Clock.h"
+#include "toolkit/InputCapture.h"
 #include "toolkit/Window.h"
 
 namespace quillon::toolkit {
@@ -81,6 +82,8 @@ public:
     virtual std::optional<std::string> fileDialog(const FileDialogSpec& spec) = 0;
 
     virtual void openUrl(const std::string& url) = 0;
+    // Key and mouse capture for single-key assignment and macro recording.
+    virtual InputCapture& inputCapture() = 0;
     virtual Point cursorPosition() const = 0;
 
     // Runs the interface thread's loop until quit().

@@ -94,6 +94,27 @@ TEST_F(MousePage, AMacroTheListDoesNotShowClearsTheSelectionAndKeepsTheMode) {
     EXPECT_EQ(key(0, 5), (KeyFunction{0x70, 5, 1}));
 }
 
+TEST_F(MousePage, NumbersThatNameNoItemLeaveTheCombosAlone) {
+    selectButton(6);
+    choose("ms_key_fct_combo", 10);
+    choose("ms_key_fct_combo_25", 1);
+    auto& table = rig.main().model().memory(DeviceKind::Mouse).keyTables[0];
+    keys::setKeyAt(table, 5, {0x72, 7, 0});
+    rig.main().hooks().refreshMouseButtonLabels(0);  // sequence 8 does not exist: label stays
+    selectButton(5);
+    EXPECT_EQ(index("ms_key_fct_combo"), 10);
+    EXPECT_EQ(index("ms_key_fct_combo_25"), 1);
+    EXPECT_EQ(rig.find("ms_key_5")->getString(toolkit::Prop::TextId), "mouse_key_DPI_loop");
+    keys::setKeyAt(table, 5, {0x70, 1, 9});
+    selectButton(6);
+    choose("ms_key_fct_combo", 9);
+    choose("ms_key_fct_combo_24", 3);
+    selectButton(5);
+    EXPECT_EQ(index("ms_key_fct_combo_23"), 1);
+    EXPECT_EQ(index("ms_key_fct_combo_24"), 3);
+    EXPECT_EQ(key(0, 5), (KeyFunction{0x70, 1, 9}));
+}
+
 TEST_F(MousePage, DeviceFunctionsAreShownAndKeptUnchanged) {
     keys::setKeyAt(rig.main().model().memory(DeviceKind::Mouse).keyTables[0], 6,
                    {0xB0, 0x12, 0x34});

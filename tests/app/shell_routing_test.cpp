@@ -183,20 +183,36 @@ TEST(ShowRequests, SecondInstanceWithoutADeviceExplainsWithADeviceComesToTheFron
     EXPECT_EQ(rig.takeMessages(), (Messages{}));
 }
 
-TEST(ShellTimers, TheProgressMessagesHideTheProgressAtOnceOrAfterASecond) {
+// The ring shows for the whole write: empty when it begins, full when it ends, then hidden a
+// second later (the hide message of old hid it as the write began, so it was never seen).
+TEST(ShellTimers, TheProgressShowsWhileADeviceIsWrittenAndHidesASecondAfter) {
     ShownProgram rig;
     toolkit::Control* progress = rig.find("setting_progress");
     ASSERT_NE(progress, nullptr);
-    progress->setVisible(true);
+    EXPECT_EQ(progress->className(), "CircleProgress");
+    EXPECT_FALSE(progress->visible());
+    rig.post(app::kMsgShowProgress);
+    EXPECT_TRUE(progress->visible());
+    EXPECT_EQ(progress->value(), 0);
+    EXPECT_EQ(progress->getInt(toolkit::Prop::Max), 100);
     rig.post(app::kMsgStartProgressTimer);
+    EXPECT_EQ(progress->value(), 100);
     rig.run(990);
     EXPECT_TRUE(progress->visible());
     rig.run(20);
     EXPECT_FALSE(progress->visible());
     EXPECT_FALSE(rig.window().hasTimer(app::kTimerHideProgress));
 
-    progress->setVisible(true);
-    rig.post(app::kMsgHideProgress);
+    // A second write that begins within the second keeps the ring until its own end.
+    rig.post(app::kMsgShowProgress);
+    rig.post(app::kMsgStartProgressTimer);
+    rig.run(500);
+    rig.post(app::kMsgShowProgress);
+    EXPECT_EQ(progress->value(), 0);
+    rig.run(1000);
+    EXPECT_TRUE(progress->visible());
+    rig.post(app::kMsgStartProgressTimer);
+    rig.run(1010);
     EXPECT_FALSE(progress->visible());
 }
 

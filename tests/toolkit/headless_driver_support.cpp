@@ -67,6 +67,22 @@ class HeadlessDriver final : public contract::ToolkitDriver {
     }
     bool clickTray(bool left) override { return static_cast<bool>(toolkit_.clickTray(left)); }
 
+    // Without a capture the key or button reaches no window here.
+    void pressKey(Window&, std::uint32_t evdevCode, bool down) override {
+        (void)toolkit_.inputCapture().systemKey(evdevCode, down);
+    }
+    void pressButton(Window&, MouseButton button, bool down) override {
+        (void)toolkit_.inputCapture().button(button, down);
+    }
+
+    int repaintsDuring(Window& window, const std::string& name,
+                       const std::function<void()>& change) override {
+        const HeadlessControl* control = headless(window).control(name);
+        const int before = control != nullptr ? control->invalidations() : 0;
+        change();
+        return control != nullptr ? control->invalidations() - before : 0;
+    }
+
   private:
     static HeadlessWindow& headless(Window& window) {
         return dynamic_cast<HeadlessWindow&>(window);

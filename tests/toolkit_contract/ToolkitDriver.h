@@ -3,6 +3,7 @@
 // act as the user and to let time pass. toolkit/headless and toolkit/qt each provide one driver;
 // the same contract suite (contract_support.cpp) runs against both.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -41,6 +42,16 @@ public:
     virtual bool chooseMenuItem(const std::string& name) = 0;
     // A click on the tray icon.
     virtual bool clickTray(bool left) = 0;
+
+    // A key of the real keyboard (its evdev code) pressed or released while `window` is the
+    // active window, and a mouse button pressed or released over it.
+    virtual void pressKey(Window& window, std::uint32_t evdevCode, bool down) = 0;
+    virtual void pressButton(Window& window, MouseButton button, bool down) = 0;
+
+    // How often the control `name` of the shown `window` was repainted because of `change`:
+    // what the change asked to repaint is painted before this returns.
+    virtual int repaintsDuring(Window& window, const std::string& name,
+                               const std::function<void()>& change) = 0;
 };
 
 // The folder of skin files the contract tests build their windows from.

@@ -105,6 +105,8 @@ class ContractVisibility : public ContractTest {};
 class ContractUserActions : public ContractTest {};
 class ContractLoop : public ContractTest {};
 class ContractShell : public ContractTest {};
+class ContractCapture : public ContractTest {};
+class ContractCustom : public ContractTest {};
 
 // A plain-text entry.
 inline Item textItem(std::string text) {
@@ -134,4 +136,6 @@ std::string contractTestName(const ::testing::TestParamInfo<ContractToolkit>& in
     QUILLON_CONTRACT_GROUP(Prefix, ContractUserActions, factory); \
     QUILLON_CONTRACT_GROUP(Prefix, ContractLoop, factory);        \
     QUILLON_CONTRACT_GROUP(Prefix, ContractShell, factory);       \
+    QUILLON_CONTRACT_GROUP(Prefix, ContractCapture, factory);     \
+    QUILLON_CONTRACT_GROUP(Prefix, ContractCustom, factory);      \
     }

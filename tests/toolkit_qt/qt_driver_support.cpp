@@ -10,18 +10,22 @@
 #include <QEnterEvent>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QWindow>
 #include <algorithm>
 #include <deque>
 
 #include "toolkit/qt/QtControl.h"
 #include "toolkit/qt/QtToolkit.h"
+#include "toolkit/qt/QtWindow.h"
 #include "toolkit_qt/qt_driver.h"
 
 namespace quillon::toolkit::qt {
@@ -237,7 +241,68 @@ class QtDriver final : public contract::ToolkitDriver {
         return true;
     }
 
+    // Events as the platform delivers them: to the top-level window, the key with its X11
+    // key code (evdev + 8).
+    void pressKey(Window& window, std::uint32_t evdevCode, bool down) override {
+        QWindow* handle = windowHandle(window);
+        if (handle == nullptr) {
+            return;
+        }
+        QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_unknown,
+                        Qt::NoModifier, evdevCode + 8, 0, 0);
+        QCoreApplication::sendEvent(handle, &event);
+    }
+    void pressButton(Window& window, MouseButton button, bool down) override {
+        QWindow* handle = windowHandle(window);
+        if (handle == nullptr) {
+            return;
+        }
+        const Qt::MouseButton qtButton = button == MouseButton::Left    ? Qt::LeftButton
+                                         : button == MouseButton::Right ? Qt::RightButton
+                                                                        : Qt::MiddleButton;
+        // Far outside every control, so no widget acts on it.
+        const QPointF at(-50, -50);
+        QMouseEvent event(down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, at,
+                          handle->mapToGlobal(at), qtButton, down ? qtButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(handle, &event);
+    }
+
+    int repaintsDuring(Window& window, const std::string& name,
+                       const std::function<void()>& change) override {
+        auto* control = dynamic_cast<QtControl*>(window.find(name));
+        if (control == nullptr || control->widget() == nullptr) {
+            return 0;
+        }
+        QApplication::processEvents();  // whatever was pending is painted first
+        PaintCounter counter;
+        control->widget()->installEventFilter(&counter);
+        change();
+        QApplication::processEvents();
+        QApplication::processEvents();
+        control->widget()->removeEventFilter(&counter);
+        return counter.paints;
+    }
+
   private:
+    // Counts the paint events of the widget it watches.
+    class PaintCounter : public QObject {
+      public:
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                ++paints;
+            }
+            return false;
+        }
+        int paints = 0;
+    };
+
+    static QWindow* windowHandle(Window& window) {
+        auto* qtWindow = dynamic_cast<QtWindow*>(&window);
+        return qtWindow != nullptr && qtWindow->root() != nullptr ? qtWindow->root()->windowHandle()
+                                                                  : nullptr;
+    }
+
     // A queued answer that names no usable control closes the window with -1, so a broken test
     // fails instead of waiting forever.
     void answerModal(Window& window) {

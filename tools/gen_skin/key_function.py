@@ -13,22 +13,37 @@ LABEL_W = 96
 
 
 def combo(name, width, entries):
-    return Widget("QComboBox", name, (LABEL_W + 8, 0, width, 30), [], [], entries)
+    return Widget("QComboBox", name, (0, 0, width, 30), [], [], entries)
 
 
 def edit(name, width, value, read_only=False):
     props = [text(value), align("Qt::AlignCenter")]
     if read_only:
         props.append(Prop("readOnly", "bool", True))
-    return Widget("QLineEdit", name, (LABEL_W + 8, 0, width, 30), props)
+    return Widget("QLineEdit", name, (0, 0, width, 30), props)
 
 
-def row(y, label_id, control):
-    """A field label and its control on one line, `y` from the top of the sub-panel."""
-    x, _, w, h = control.geometry
-    control.geometry = (x, y, w, h)
-    return [Widget("QLabel", "", (0, y + 5, LABEL_W, 20), [role("fieldlabel"), text(label_id)]),
-            control]
+class Rows:
+    """Field labels and their controls: side by side in a wide sub-panel, the label above its
+    control in a narrow one (the mouse's editor column), so that long entries stay readable."""
+
+    def __init__(self, width):
+        self.stacked = width < 300
+        self.step = 56 if self.stacked else ROW
+        self.control_width = width if self.stacked else min(width - LABEL_W - 8, 220)
+
+    def y(self, index, top=0):
+        return top + index * self.step
+
+    def row(self, y, label_id, control):
+        _, _, w, h = control.geometry
+        if self.stacked:
+            control.geometry = (0, y + 22, w, h)
+            label = (0, y, self.control_width, 18)
+        else:
+            control.geometry = (LABEL_W + 8, y, w, h)
+            label = (0, y + 5, LABEL_W, 20)
+        return [Widget("QLabel", "", label, [role("fieldlabel"), text(label_id)]), control]
 
 
 def hint(y, width, text_id, height=40):
@@ -61,43 +76,44 @@ KEYBOARD_CATEGORIES = ["factory", "single", "mouse", "hswing", "vswing", "dpi", 
 def sub_panel_content(p, kind, width):
     """The controls of one category's sub-panel."""
     n = "%s_key_fct_" % p
-    cw = min(width - LABEL_W - 8, 220)
+    r = Rows(width)
+    cw = r.control_width
     small = min(cw, 72)
     if kind == "factory":
         return [hint(0, width, "@key_fct_factory_hint", 60)]
     if kind == "mouse":
-        return row(0, "@key_fct_button", combo(n + "combo_11", cw, MOUSE_BUTTONS))
+        return r.row(0, "@key_fct_button", combo(n + "combo_11", cw, MOUSE_BUTTONS))
     if kind in ("hswing", "vswing"):
         h = kind == "hswing"
         directions = ["@key_dir_left", "@key_dir_right"] if h else ["@key_dir_up", "@key_dir_down"]
         c, amount, a, b = (("combo_12", "edit_15", "edit_17", "edit_20") if h else
                            ("combo_13", "edit_16", "edit_18", "edit_19"))
-        return (row(0, "@key_fct_direction", combo(n + c, cw, directions)) +
-                row(ROW, "@key_fct_amount", edit(n + amount, small, "0")) +
-                row(2 * ROW, "@key_fct_nibble_a", edit(n + a, small, "0")) +
-                row(3 * ROW, "@key_fct_nibble_b", edit(n + b, small, "0")))
+        return (r.row(r.y(0), "@key_fct_direction", combo(n + c, cw, directions)) +
+                r.row(r.y(1), "@key_fct_amount", edit(n + amount, small, "0")) +
+                r.row(r.y(2), "@key_fct_nibble_a", edit(n + a, small, "0")) +
+                r.row(r.y(3), "@key_fct_nibble_b", edit(n + b, small, "0")))
     if kind == "dpi":
-        return row(0, "@key_fct_dpi", combo(n + "combo_14", cw, DPI))
+        return r.row(0, "@key_fct_dpi", combo(n + "combo_14", cw, DPI))
     if kind == "fire":
-        return (row(0, "@key_fct_fire_first", edit(n + "edit_11", small, "0")) +
-                row(ROW, "@key_fct_fire_second", edit(n + "edit_12", small, "0")))
+        return (r.row(r.y(0), "@key_fct_fire_first", edit(n + "edit_11", small, "0")) +
+                r.row(r.y(1), "@key_fct_fire_second", edit(n + "edit_12", small, "0")))
     if kind == "single":
         return ([hint(0, width, "@key_fct_capture_hint", 44)] +
-                row(52, "@key_fct_captured", edit(n + "edit_21", cw, "", read_only=True)))
+                r.row(52, "@key_fct_captured", edit(n + "edit_21", cw, "", read_only=True)))
     if kind == "media":
-        return row(0, "@key_fct_media", combo(n + "combo_21", cw, CONSUMER))
+        return r.row(0, "@key_fct_media", combo(n + "combo_21", cw, CONSUMER))
     if kind == "system":
-        return row(0, "@key_fct_system", combo(n + "combo_22", cw, SYSTEM))
+        return r.row(0, "@key_fct_system", combo(n + "combo_22", cw, SYSTEM))
     if kind == "macro":
-        repeat = Widget("QWidget", "%s_tab_function_26" % p, (0, 2 * ROW, width, 32),
-                        [hidden()], row(0, "@key_fct_repeat", edit(n + "edit_25", small, "1")))
-        return (row(0, "@key_fct_macro", combo(n + "combo_23", cw, [])) +
-                row(ROW, "@key_fct_mode", combo(n + "combo_24", cw, MODES)) + [repeat] +
-                [hint(3 * ROW, width, "@key_fct_macro_hint", 40)])
+        repeat = Widget("QWidget", "%s_tab_function_26" % p, (0, r.y(2), width, r.step),
+                        [hidden()], r.row(0, "@key_fct_repeat", edit(n + "edit_25", small, "1")))
+        return (r.row(r.y(0), "@key_fct_macro", combo(n + "combo_23", cw, [])) +
+                r.row(r.y(1), "@key_fct_mode", combo(n + "combo_24", cw, MODES)) + [repeat] +
+                [hint(r.y(3), width, "@key_fct_macro_hint", 40)])
     if kind == "cursor":
-        return row(0, "@key_fct_cursor", combo(n + "combo_25", cw, SEQUENCES))
+        return r.row(0, "@key_fct_cursor", combo(n + "combo_25", cw, SEQUENCES))
     if kind == "combination":
-        return row(0, "@key_fct_combination", combo(n + "combo_26", cw, SHORTCUTS))
+        return r.row(0, "@key_fct_combination", combo(n + "combo_26", cw, SHORTCUTS))
     raise ValueError(kind)
 
 

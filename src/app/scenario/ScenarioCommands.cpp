@@ -168,15 +168,57 @@ void ScenarioRun::registerControlCommands() {
         settle();
         return Step::ok();
     };
-    // Key and mouse capture arm only while a key assignment or a macro recording waits for input.
-    auto capture = [](const Args& a) {
-        if (!argCount(a, 3, 4) || (a[1] != "down" && a[1] != "up")) {
-            return Step::invalid(usage(a[0] + " down|up ..."));
-        }
-        return Step::fail("expected input capture to be armed, got none");
-    };
-    commands_["key"] = capture;
-    commands_["button"] = capture;
+    commands_["key"] = [this](const Args& a) { return captureKey(a); };
+    commands_["button"] = [this](const Args& a) { return captureButton(a); };
+}
+
+// Key and mouse events reach the program only while a key assignment or a macro recording has
+// taken the input.
+ScenarioRun::Step ScenarioRun::captureKey(const Args& a) {
+    const auto vk = argCount(a, 3, 4) ? parseNumber(a[2]) : std::nullopt;
+    const auto flags = a.size() == 4 ? parseNumber(a[3]) : std::optional<std::int64_t>(0);
+    if (!vk || !flags || (a[1] != "down" && a[1] != "up") || *vk < 1 || *vk > 0xFFFF ||
+        *flags < 0 || *flags > 0xFF) {
+        return Step::invalid(usage("key down|up VK [FLAGS]"));
+    }
+    const ActionResult result = headless_->toolkit().inputCapture().key(
+        static_cast<std::uint32_t>(*vk), static_cast<std::uint32_t>(*flags), a[1] == "down");
+    if (!result) {
+        return Step::fail("expected the keyboard to be captured, got " + hooksText());
+    }
+    settle();
+    return Step::ok();
+}
+
+ScenarioRun::Step ScenarioRun::captureButton(const Args& a) {
+    using toolkit::MouseButton;
+    const bool direction = a.size() == 3 && (a[1] == "down" || a[1] == "up");
+    std::optional<MouseButton> button;
+    if (direction && a[2] == "left") {
+        button = MouseButton::Left;
+    } else if (direction && a[2] == "right") {
+        button = MouseButton::Right;
+    } else if (direction && a[2] == "middle") {
+        button = MouseButton::Middle;
+    }
+    if (!button) {
+        return Step::invalid(usage("button down|up left|right|middle"));
+    }
+    const ActionResult result = headless_->toolkit().inputCapture().button(*button, a[1] == "down");
+    if (!result) {
+        return Step::fail("expected the mouse to be captured, got " + hooksText());
+    }
+    settle();
+    return Step::ok();
+}
+
+// Which captures are armed, as expect-hooks writes it.
+std::string ScenarioRun::hooksText() const {
+    const toolkit::InputCapture& capture = headless_->toolkit().inputCapture();
+    if (capture.keyboardArmed()) {
+        return capture.mouseArmed() ? "both" : "keyboard";
+    }
+    return capture.mouseArmed() ? "mouse" : "none";
 }
 
 void ScenarioRun::registerAnswerCommands() {

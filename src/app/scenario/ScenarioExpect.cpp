@@ -198,12 +198,13 @@ void ScenarioRun::registerExpectCommands() {
                                                    : "visible";
         return got == a[1] ? Step::ok() : Step::expected("window " + a[1], "window " + got);
     };
-    commands_["expect-hooks"] = [](const Args& a) {
+    commands_["expect-hooks"] = [this](const Args& a) {
         if (a.size() != 2 ||
             (a[1] != "none" && a[1] != "keyboard" && a[1] != "mouse" && a[1] != "both")) {
             return Step::invalid("usage: expect-hooks none|keyboard|mouse|both");
         }
-        return a[1] == "none" ? Step::ok() : Step::expected("hooks " + a[1], "hooks none");
+        const std::string got = hooksText();
+        return got == a[1] ? Step::ok() : Step::expected("hooks " + a[1], "hooks " + got);
     };
 }
 

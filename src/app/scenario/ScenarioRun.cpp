@@ -141,6 +141,9 @@ ScenarioRun::Step ScenarioRun::start() {
         return Step::fail("the main window could not be built: " +
                           headless_->toolkit().lastError());
     }
+    if (options_.afterStart) {
+        options_.afterStart(*headless_);
+    }
     settle();
     return Step::ok();
 }

@@ -24,6 +24,8 @@ struct HarnessOptions {
     std::string programDir;  // skins, language files, default files
     std::string traceFile;   // empty: no trace
     bool verbose = false;
+    // Tests only: runs once the program has started, before the next line.
+    std::function<void(HeadlessProgram&)> afterStart;
 };
 
 enum class Verdict { Passed, Failed, Invalid };
@@ -81,6 +83,11 @@ class ScenarioRun {
                                                  toolkit::headless::HeadlessWindow&)>& action);
     void answerModal(toolkit::headless::HeadlessWindow& window);
     std::optional<std::string> answerFileDialog(const toolkit::FileDialogSpec& spec);
+
+    // Input capture.
+    Step captureKey(const Args& args);
+    Step captureButton(const Args& args);
+    std::string hooksText() const;
 
     // Expectations.
     Step expectProperty(const Args& args);

@@ -31,6 +31,11 @@ constexpr std::pair<std::string_view, ControlKind> kClasses[] = {
     {"ColorPalette", ControlKind::Palette},
     {"ChartView", ControlKind::Chart},
     {"Wnd", ControlKind::Host},
+    // The custom controls also go by their full class names.
+    {"CDeviceKeyButtonUI", ControlKind::KeyButton},
+    {"CCircleProgressUI", ControlKind::Progress},
+    {"CChartViewUI", ControlKind::Chart},
+    {"CWndUI", ControlKind::Host},
 };
 
 }  // namespace

@@ -41,6 +41,18 @@ void HeadlessControl::set(Prop prop, const PropValue& value, Notify notify) {
     if (!propApplies(kind_, prop)) {
         return;
     }
+    // A change repaints the control (counted as an invalidation); setting what it already
+    // shows repaints nothing. A notification may destroy the window, so look again only when
+    // it is still there.
+    const PropValue before = get(prop);
+    const std::weak_ptr<const bool> alive = window_.aliveToken();
+    apply(prop, value, notify);
+    if (!alive.expired() && get(prop) != before) {
+        ++invalidations_;
+    }
+}
+
+void HeadlessControl::apply(Prop prop, const PropValue& value, Notify notify) {
     switch (propType(prop)) {
         case PropType::Bool:
         case PropType::Int:

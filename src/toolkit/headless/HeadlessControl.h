@@ -116,6 +116,7 @@ class HeadlessControl final : public Control {
         int* number = nullptr;
     };
     Field field(Prop prop) const;
+    void apply(Prop prop, const PropValue& value, Notify notify);
     void setInt(Prop prop, std::int64_t value, Notify notify);
     void setLook(Prop prop, std::int64_t value, int number);
     std::string getText(Prop prop) const;

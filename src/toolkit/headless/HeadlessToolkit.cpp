@@ -177,6 +177,7 @@ void HeadlessToolkit::windowClosed(HeadlessWindow* window) {
     if (menu_ && menu_->owner == window) {
         menu_.reset();
     }
+    capture_.windowGone(window);
 }
 
 }  // namespace quillon::toolkit::headless

@@ -18,6 +18,7 @@
 #include "toolkit/Toolkit.h"
 #include "toolkit/headless/ActionResult.h"
 #include "toolkit/headless/EventLoop.h"
+#include "toolkit/headless/HeadlessInputCapture.h"
 #include "toolkit/headless/HeadlessWindow.h"
 
 namespace quillon::toolkit::headless {
@@ -56,6 +57,7 @@ class HeadlessToolkit final : public Toolkit {
                   Point at) override;
     std::optional<std::string> fileDialog(const FileDialogSpec& spec) override;
     void openUrl(const std::string& url) override { openedUrls_.push_back(url); }
+    HeadlessInputCapture& inputCapture() override { return capture_; }
     Point cursorPosition() const override { return cursor_; }
     int run() override;
     void quit(int code) override { loop_.quit(code); }
@@ -111,6 +113,7 @@ class HeadlessToolkit final : public Toolkit {
     void fail(std::string reason);
 
     EventLoop loop_;
+    HeadlessInputCapture capture_{loop_.clock()};
     SkinFolder folder_;
     LanguageTable language_;
     std::string languageFile_;

@@ -5,6 +5,8 @@
 #include <QStyleOption>
 #include <array>
 
+#include "toolkit/qt/Repaint.h"
+
 namespace quillon::toolkit::qt {
 
 namespace {
@@ -30,46 +32,38 @@ QString ChartView::viewName() const {
 
 void ChartView::setView(const QString& name) {
     if (name == QLatin1String("pie")) {
-        view_ = View::Pie;
+        updateIfChanged(*this, view_, View::Pie);
     } else if (name == QLatin1String("histpgram")) {
-        view_ = View::Histogram;
+        updateIfChanged(*this, view_, View::Histogram);
     }
-    update();
 }
 
 void ChartView::setShadowImage(const QString& description) {
-    shadowImage_ = description;
-    update();
+    updateIfChanged(*this, shadowImage_, description);
 }
 
 void ChartView::setShadowHeight(int height) {
-    shadowHeight_ = height;
-    update();
+    updateIfChanged(*this, shadowHeight_, height);
 }
 
 void ChartView::setPillarImage(const QString& description) {
-    pillarImage_ = description;
-    update();
+    updateIfChanged(*this, pillarImage_, description);
 }
 
 void ChartView::setPillarWidth(int width) {
-    pillarWidth_ = width;
-    update();
+    updateIfChanged(*this, pillarWidth_, width);
 }
 
 void ChartView::setShowHtml(const QString& flag) {
-    showHtml_ = flag == QLatin1String("true");
-    update();
+    updateIfChanged(*this, showHtml_, flag == QLatin1String("true"));
 }
 
 void ChartView::setShowText(const QString& flag) {
-    showText_ = flag == QLatin1String("true");
-    update();
+    updateIfChanged(*this, showText_, flag == QLatin1String("true"));
 }
 
 void ChartView::setTextColour(Argb colour) {
-    textColour_ = colour;
-    update();
+    updateIfChanged(*this, textColour_, colour);
 }
 
 void ChartView::addItem(const QString& name, double value) {

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "toolkit/qt/Repaint.h"
+
 namespace quillon::toolkit::qt {
 
 namespace {
@@ -16,30 +18,35 @@ constexpr int kQtDegree = 16;  // Qt measures arcs in sixteenths of a degree
 CircleProgress::CircleProgress(QWidget* parent) : QWidget(parent) {}
 
 void CircleProgress::setMinimum(int minimum) {
+    const int maximum = std::max(maximum_, minimum);
+    const bool changed = minimum != minimum_ || maximum != maximum_;
     minimum_ = minimum;
-    maximum_ = std::max(maximum_, minimum);
-    update();
+    maximum_ = maximum;
+    if (changed) {
+        update();
+    }
 }
 
 void CircleProgress::setMaximum(int maximum) {
+    const int minimum = std::min(minimum_, maximum);
+    const bool changed = minimum != minimum_ || maximum != maximum_;
+    minimum_ = minimum;
     maximum_ = maximum;
-    minimum_ = std::min(minimum_, maximum);
-    update();
+    if (changed) {
+        update();
+    }
 }
 
 void CircleProgress::setValue(int value) {
-    value_ = value;
-    update();
+    updateIfChanged(*this, value_, value);
 }
 
 void CircleProgress::setDiscColour(QColor colour) {
-    disc_ = colour;
-    update();
+    updateIfChanged(*this, disc_, colour);
 }
 
 void CircleProgress::setArcColour(QColor colour) {
-    arc_ = colour;
-    update();
+    updateIfChanged(*this, arc_, colour);
 }
 
 int CircleProgress::sweepDegrees() const {

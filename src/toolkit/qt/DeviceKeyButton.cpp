@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "toolkit/qt/QtColour.h"
+#include "toolkit/qt/Repaint.h"
 #include "toolkit/qt/SkinImages.h"
 #include "toolkit/qt/Tint.h"
 
@@ -12,42 +13,27 @@ DeviceKeyButton::DeviceKeyButton(SkinImages* images, QWidget* parent)
     : QPushButton(parent), images_(images) {}
 
 void DeviceKeyButton::setLightImage(const QString& description) {
-    lightImage_ = description;
-    update();
+    updateIfChanged(*this, lightImage_, description);
 }
 
 void DeviceKeyButton::setKeySetImage(const QString& description) {
-    keySetImage_ = description;
-    update();
+    updateIfChanged(*this, keySetImage_, description);
 }
 
 void DeviceKeyButton::setLightOn(bool on) {
-    if (on != lightOn_) {
-        lightOn_ = on;
-        update();
-    }
+    updateIfChanged(*this, lightOn_, on);
 }
 
 void DeviceKeyButton::setLightColour(Argb colour) {
-    if (colour != lightColour_) {
-        lightColour_ = colour;
-        update();
-    }
+    updateIfChanged(*this, lightColour_, colour);
 }
 
 void DeviceKeyButton::setLightAlpha(int alpha) {
-    alpha = clampAlpha(alpha);
-    if (alpha != lightAlpha_) {
-        lightAlpha_ = alpha;
-        update();
-    }
+    updateIfChanged(*this, lightAlpha_, clampAlpha(alpha));
 }
 
 void DeviceKeyButton::setRemapped(bool remapped) {
-    if (remapped != remapped_) {
-        remapped_ = remapped;
-        update();
-    }
+    updateIfChanged(*this, remapped_, remapped);
 }
 
 void DeviceKeyButton::paintEvent(QPaintEvent* event) {

@@ -9,6 +9,7 @@
 #include "toolkit/SkinPath.h"
 #include "toolkit/qt/InterfaceClock.h"
 #include "toolkit/qt/MessagePump.h"
+#include "toolkit/qt/QtInputCapture.h"
 #include "toolkit/qt/QtWindow.h"
 #include "toolkit/qt/SkinImages.h"
 #include "toolkit/qt/TrayIcon.h"
@@ -56,16 +57,22 @@ QtToolkit::QtToolkit(std::string skinDir)
       folder_(skinDir_),
       clock_(std::make_unique<InterfaceClock>()),
       images_(std::make_unique<SkinImages>(QString::fromStdString(skinDir_))),
-      pump_(std::make_unique<MessagePump>(*clock_)) {
+      pump_(std::make_unique<MessagePump>(*clock_)),
+      capture_(std::make_unique<QtInputCapture>(*this)) {
     applyStyleSheet();
 }
 
 QtToolkit::~QtToolkit() {
+    capture_.reset();
     if (menu_) {
         delete menu_.data();
     }
     tray_.reset();
     pump_.reset();
+}
+
+InputCapture& QtToolkit::inputCapture() {
+    return *capture_;
 }
 
 Clock& QtToolkit::clock() {
@@ -112,6 +119,9 @@ QtWindow* QtToolkit::windowById(int id) const {
 
 void QtToolkit::windowGone(int id) {
     windows_.erase(id);
+    if (capture_) {
+        capture_->windowGone(id);
+    }
 }
 
 bool QtToolkit::loadLanguage(const std::string& fileName) {

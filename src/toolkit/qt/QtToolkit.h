@@ -24,6 +24,7 @@ namespace quillon::toolkit::qt {
 
 class InterfaceClock;
 class MessagePump;
+class QtInputCapture;
 class QtWindow;
 class SkinImages;
 class TrayIcon;
@@ -48,6 +49,7 @@ class QtToolkit final : public Toolkit {
                   Point at) override;
     std::optional<std::string> fileDialog(const FileDialogSpec& spec) override;
     void openUrl(const std::string& url) override;
+    InputCapture& inputCapture() override;
     Point cursorPosition() const override;
     int run() override;
     void quit(int code) override;
@@ -85,6 +87,7 @@ class QtToolkit final : public Toolkit {
     std::unordered_map<int, QtWindow*> windows_;
     int nextWindowId_ = 1;
     std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<QtInputCapture> capture_;
     QPointer<QMenu> menu_;
     std::function<void(Window&)> modalHook_;
     std::function<std::optional<std::string>(const FileDialogSpec&)> fileResponder_;

@@ -18,19 +18,20 @@ QWidget* SkinUiLoader::createCustom(const QString& className, QWidget* parent) {
     const auto is = [&className](const char* name) {
         return className.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
     };
-    if (is("DeviceKeyButton")) {
+    // Each custom control by its skin name or its full class name.
+    if (is("DeviceKeyButton") || is("CDeviceKeyButtonUI")) {
         return new DeviceKeyButton(&images_, parent);
     }
-    if (is("CircleProgress")) {
+    if (is("CircleProgress") || is("CCircleProgressUI")) {
         return new CircleProgress(parent);
     }
     if (is("ColorPalette")) {
         return new ColorPalette(parent);
     }
-    if (is("ChartView")) {
+    if (is("ChartView") || is("CChartViewUI")) {
         return new ChartView(&images_, parent);
     }
-    if (is("Wnd")) {
+    if (is("Wnd") || is("CWndUI")) {
         return new WndHost(parent);
     }
     return nullptr;
