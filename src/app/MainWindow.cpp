@@ -53,7 +53,9 @@ bool CMainWnd::create() {
     }
     window_->setHandler(this);
     toolkit().setTextQuery([this](std::string_view id) { return language_->queryControlText(id); });
-    language_->load(Language::SimplifiedChinese);
+    // The start-up language is known already: its file is loaded once, here, rather than the
+    // Chinese file first and the chosen one again at the first show.
+    language_->load(startupLanguage());
     lookUpKeyButtons();
     for (const char* name :
          {"ms_deng_Color_Pallet", "mp_deng_Color_Pallet", "kb_deng_Color_Pallet"}) {
@@ -114,16 +116,24 @@ void CMainWnd::notify(const toolkit::Notification& notification) {
         firstShowInit();
         return;
     }
+    if (notification.type == "windowexposed") {
+        updatePreviewTicks();
+        return;
+    }
     debugLog(notification.type + " " + notification.sender);
     dispatch_.notify(notification);
+    updatePreviewTicks();
 }
 
 void CMainWnd::onTimer(int id) {
     dispatch_.timer(id);
+    updatePreviewTicks();
 }
 
 bool CMainWnd::onMessage(const toolkit::Message& message) {
-    return dispatch_.message(message);
+    const bool handled = dispatch_.message(message);
+    updatePreviewTicks();
+    return handled;
 }
 
 void CMainWnd::firstShowInit() {
@@ -137,13 +147,18 @@ void CMainWnd::firstShowInit() {
         module->setUpPages(*this);
     }
     setChannelIdentities();
-    clock().sleepFor(100);
-    const auto machineLanguage = ports_.machine.readLanguage();
+    const Language language = startupLanguage();
     hideWindow();
     workers_.startAll();
     startTimers();
-    language_->load(chooseStartupLanguage(settings(), machineLanguage, ports_.locale));
+    if (language != language_->current()) {
+        language_->load(language);
+    }
     debugLog("window ready");
+}
+
+Language CMainWnd::startupLanguage() {
+    return chooseStartupLanguage(settings(), ports_.machine.readLanguage(), ports_.locale);
 }
 
 // A background image chosen earlier from the skin window comes back at start-up.
@@ -192,8 +207,7 @@ void CMainWnd::hideWindow() {
         return;
     }
     window_->hide();
-    window_->killTimer(kTimerLightingTick);
-    window_->killTimer(kTimerPreviewRepaint);
+    setPreviewTicks(false);
 }
 
 void CMainWnd::bringToFront() {
@@ -203,9 +217,31 @@ void CMainWnd::bringToFront() {
     window_->show();
     window_->restore();
     window_->bringToFront();
-    // The lighting previews only need their tick and repaint while someone can see them.
-    window_->setTimer(kTimerLightingTick, 10);
-    window_->setTimer(kTimerPreviewRepaint, 50);
+    updatePreviewTicks();
+}
+
+// The lighting previews only need their tick and repaint while someone can see them: a page
+// without a preview, a hidden, minimised or covered window costs no tick at all.
+void CMainWnd::updatePreviewTicks() {
+    const bool wanted = window_ && initialised_ && !destroyed_ && previews_.anyShown(*window_);
+    if (wanted != previewTicking_) {
+        setPreviewTicks(wanted);
+    }
+}
+
+void CMainWnd::setPreviewTicks(bool running) {
+    previewTicking_ = running;
+    // The lighting workers compute frames only while the ticks run.
+    if (hooks_.windowShown) {
+        hooks_.windowShown(running);
+    }
+    if (running) {
+        window_->setTimer(kTimerLightingTick, 10);
+        window_->setTimer(kTimerPreviewRepaint, 50);
+    } else {
+        window_->killTimer(kTimerLightingTick);
+        window_->killTimer(kTimerPreviewRepaint);
+    }
 }
 
 void CMainWnd::showNoDeviceMessage() {

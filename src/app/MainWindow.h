@@ -18,6 +18,7 @@
 #include "platform/HidBackend.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
+#include "toolkit/PreviewAreas.h"
 #include "toolkit/Toolkit.h"
 
 namespace quillon {
@@ -31,6 +32,7 @@ namespace quillon::app {
 class Dialogs;
 class Module;
 class LanguageSettings;
+enum class Language;
 
 // What the program runs on: a toolkit (Qt or headless), a HID backend (hidraw or simulated),
 // the folders, the machine-wide settings and the desktop's locale.
@@ -94,6 +96,9 @@ class CMainWnd : public toolkit::WindowHandler, public ReceiverImpl {
     void hideWindow();
     // Shows "message_text_1" unless it is already showing.
     void showNoDeviceMessage();
+    // The lighting tick (timer 3) and the preview repaint (timer 10) run exactly while a preview
+    // area is shown on a window that can be seen; called after every event the window handles.
+    void updatePreviewTicks();
 
     // Accessors for the subsystems.
     toolkit::Toolkit& toolkit() { return ports_.toolkit; }
@@ -117,6 +122,8 @@ class CMainWnd : public toolkit::WindowHandler, public ReceiverImpl {
     bool anyDeviceConnected() const;
     LanguageSettings& language() { return *language_; }
     PageHooks& hooks() { return hooks_; }
+    // The animated previews of the pages (see toolkit/PreviewAreas.h).
+    toolkit::PreviewAreas& previews() { return previews_; }
     // The colour-message key button table: mousepad zones 0..14, then keyboard keys 0..125.
     toolkit::Control* keyButton(std::size_t index) const;
 
@@ -134,6 +141,8 @@ class CMainWnd : public toolkit::WindowHandler, public ReceiverImpl {
     void applySavedBackground();
     void setChannelIdentities();
     void startTimers();
+    void setPreviewTicks(bool running);
+    Language startupLanguage();
 
     ShellPorts ports_;
     Dialogs& dialogs_;
@@ -144,11 +153,13 @@ class CMainWnd : public toolkit::WindowHandler, public ReceiverImpl {
     WorkerSlots workers_;
     std::unique_ptr<LanguageSettings> language_;
     PageHooks hooks_;
+    toolkit::PreviewAreas previews_;
     std::vector<std::unique_ptr<Module>> modules_;
     std::vector<toolkit::Control*> keyButtons_;
     bool initialised_ = false;
     bool destroyed_ = false;
     bool noDeviceMessageShowing_ = false;
+    bool previewTicking_ = false;
 };
 
 }  // namespace quillon::app

@@ -35,6 +35,9 @@ struct PageHooks {
     // Every tab change and deactivation ends key capture and macro recording.
     std::function<void()> removeInputHooks;
     std::function<void()> clearMacroRecording;
+    // The preview ticks start (true: a preview can be seen) or stop (false: the window is hidden,
+    // minimised or covered, or no page with a preview is shown): the previews start or stop.
+    std::function<void(bool shown)> windowShown;
     // Arms key capture (modes 0x01 and 0x10) or macro recording: the input capture sends the
     // mode's messages to the main window. False when it could not be armed.
     std::function<bool(std::uint8_t mode, bool keyboard, bool mouse)> installInputHooks;

@@ -6,6 +6,7 @@ namespace quillon::app::route {
 
 // "click"
 inline constexpr int kWindowButtons = 10;             // caption buttons, before everything else
+inline constexpr int kClickKeyboardPaint = 95;        // "kb_key_"/"kb_dkey_" N, lighting tab
 inline constexpr int kClickKeyboardKeys = 100;        // "kb_key_" N
 inline constexpr int kClickKeyboardColourKeys = 110;  // "kb_dkey_" N
 inline constexpr int kClickDpiColour = 120;           // "ms_DPIcolor_btn_" 1..5
@@ -38,5 +39,8 @@ inline constexpr int kSelectMouseButtons = 440;     // "ms_key_" 0..6
 
 // Other tables have no inner order; one value is enough.
 inline constexpr int kDefault = 100;
+
+// "colorchanged": the lighting pages' palettes, before the plain colour store.
+inline constexpr int kColourLightingPages = 90;
 
 }  // namespace quillon::app::route

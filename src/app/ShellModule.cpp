@@ -225,11 +225,8 @@ void ShellModule::installTimers(CMainWnd& main) {
         main.window().invalidate();
         debugLog("1234567890");
     });
-    d.addTimer(kTimerPreviewRepaint, [&main] {
-        if (main.window().isVisible()) {
-            main.window().invalidate();
-        }
-    });
+    // Only the previews whose frame changed are repainted, each in its own rectangle.
+    d.addTimer(kTimerPreviewRepaint, [&main] { main.previews().repaintChanged(main.window()); });
 }
 
 void ShellModule::installMessages(CMainWnd& main) {

@@ -17,7 +17,8 @@ namespace quillon::toolkit {
 struct Notification {
     std::string type;    // "click", "selectchanged", "itemselect", "itemclick", "valuechanged",
                          // "movevaluechanged", "textchanged", "killfocus", "setfocus", "msenter",
-                         // "msleave", "colorchanged", "windowinit", "windowsize", ...
+                         // "msleave", "colorchanged", "windowinit", "windowsize", "windowexposed"
+                         // (the window's own: it came into or out of sight, in `selected`), ...
     std::string sender;  // the control's name ("" for the window's own notifications)
     Control* control = nullptr;
     bool selected = false;  // selectchanged: the new state
@@ -93,6 +94,9 @@ class Window {
     virtual void restore() = 0;
     virtual bool isVisible() const = 0;
     virtual bool isMinimized() const = 0;
+    // Whether the window can be seen: shown, not minimised and not wholly covered by other
+    // windows. A change is announced with a "windowexposed" notification.
+    virtual bool isExposed() const = 0;
     // Brings a shown window above the others and gives it the focus.
     virtual void bringToFront() = 0;
     virtual void center() = 0;

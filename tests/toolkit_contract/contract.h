@@ -66,7 +66,8 @@ class Recorder : public WindowHandler {
     void clear();
 
     Clock* clock = nullptr;
-    std::vector<Notification> notes;
+    std::vector<Notification> notes;  // all but "windowexposed"
+    std::vector<bool> exposures;      // the "windowexposed" notifications, in order
     std::vector<Tick> ticks;
     std::vector<Message> messages;
     std::vector<std::thread::id> messageThreads;

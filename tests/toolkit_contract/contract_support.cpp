@@ -34,6 +34,10 @@ std::string contractTestName(const ::testing::TestParamInfo<ContractToolkit>& in
 }
 
 void Recorder::notify(const Notification& notification) {
+    if (notification.type == "windowexposed") {
+        exposures.push_back(notification.selected);
+        return;
+    }
     notes.push_back(notification);
     if (onNotify) {
         onNotify(notification);
@@ -73,6 +77,7 @@ int Recorder::count(const std::string& type, const std::string& sender) const {
 
 void Recorder::clear() {
     notes.clear();
+    exposures.clear();
     ticks.clear();
     messages.clear();
     messageThreads.clear();

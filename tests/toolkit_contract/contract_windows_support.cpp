@@ -159,6 +159,32 @@ TEST_P(ContractWindows, MinimisesRestoresAndClosesAsAskedToo) {
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_P(ContractWindows, SaysWhetherItCanBeSeenAndAnnouncesEachChange) {
+    Recorder recorder;
+    auto window = open(recorder);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->isExposed());
+    window->show();
+    driver().runFor(50);
+    EXPECT_TRUE(window->isExposed());
+    ASSERT_FALSE(recorder.exposures.empty());
+    EXPECT_TRUE(recorder.exposures.back());
+    window->minimize();
+    driver().runFor(50);
+    EXPECT_FALSE(window->isExposed());
+    EXPECT_FALSE(recorder.exposures.back());
+    window->restore();
+    driver().runFor(50);
+    EXPECT_TRUE(window->isExposed());
+    EXPECT_TRUE(recorder.exposures.back());
+    window->hide();
+    driver().runFor(50);
+    EXPECT_FALSE(window->isExposed());
+    EXPECT_FALSE(recorder.exposures.back());
+    // Each change is announced once: seen, not, seen, not.
+    EXPECT_EQ(recorder.exposures, (std::vector<bool>{true, false, true, false}));
+}
+
 TEST_P(ContractWindows, MovesAndKeepsItsSize) {
     auto window = toolkit().createWindow(spec("XML_DIALOG"));
     ASSERT_NE(window, nullptr);

@@ -17,6 +17,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from cursor_steps import cursor_steps  # noqa: E402
 from dpi_rows import dpi_rows  # noqa: E402
+from lighting_pages import keyboard_lighting, mouse_lighting, mousepad_lighting  # noqa: E402
 from macro_editor import macro_editor_lines  # noqa: E402
 from key_function import keyboard_function, mouse_function  # noqa: E402
 from keyboard_keys import key_caps_language_lines, keyboard_keys  # noqa: E402
@@ -37,6 +38,9 @@ REGIONS = {
     ],
     "Mouse_DPI.xml": [("dpi_rows", dpi_rows)],
     "GmPalletDialog.xml": [("palette_presets", preset_buttons)],
+    "Mouse_deng.xml": [("ms_lighting", mouse_lighting)],
+    "MousePad_deng.xml": [("mp_lighting", mousepad_lighting)],
+    "keyboard_deng.xml": [("kb_lighting", keyboard_lighting)],
     "Mouse_cursor.xml": [("cursor_steps", cursor_steps)],
     "Mouse_macro.xml": [("macro_editor", lambda: macro_editor_lines("ms_"))],
     "keyboard_macro.xml": [("macro_editor", lambda: macro_editor_lines("kb_"))],

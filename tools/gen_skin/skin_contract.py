@@ -61,7 +61,54 @@ def _main_window():
         c["%s_profile_fun_spead_tab" % dev] = (None, HIDDEN)
     c.update(_profile_controls())
     c.update(_performance_page())
+    c.update(_lighting_pages())
     c.update(_key_pages())
+    return c
+
+
+def _lighting_pages():
+    c = {}
+    slider = {"min": 0, "max": 4}
+    for dev in ("ms", "mp", "kb"):
+        c["%s_deng_light_slider" % dev] = ("QSlider", slider)
+        c["%s_deng_speed_slider" % dev] = ("QSlider", slider)
+        c["%s_deng_Color_Pallet" % dev] = ("ColorPalette", {})
+        c["%s_deng_same_mode" % dev] = (BUTTON, {})
+        c["%s_Deng_colordp_btn" % dev] = (BUTTON, {})
+        for panel in ("fx", "7colorselect", "speed", "color"):
+            c["%s_deng_%s_layout" % (dev, panel)] = (None, {})
+        for check in ("7color", "FXL", "FXR"):
+            c["%s_Deng_%s_check" % (dev, check)] = ("QCheckBox", {})
+        for comp in "RGB":
+            c["%s_Deng_edit_%s" % (dev, comp)] = ("QLineEdit", {})
+        for n in range(30):
+            c["%s_Deng_color_btn_%d" % (dev, n)] = (BUTTON, {})
+    c["ms_deng_combo_modeSelect1"] = ("QComboBox", {"items": 7})
+    c["ms_deng_combo_modeSelect0"] = ("QComboBox", {"items": 6, "visible": False})
+    c["ms_deng_combo_modeSelect2"] = ("QComboBox", {"items": 7, "visible": False})
+    c["mp_deng_combo_modeSelect"] = ("QComboBox", {"items": 10})
+    c["kb_deng_combo_modeSelect"] = ("QComboBox", {"items": 17})
+    c["kb_deng_onecolor_combo_modeSelect"] = ("QComboBox", {"items": 17, "visible": False})
+    c["kb_deng_combo_curtom_count"] = ("QComboBox", {"items": 5})
+    c["mp_one_profile_default"] = (BUTTON, {})
+    for n in range(20):
+        c["ms_dkey_%d" % n] = (None, {})
+    for n in range(15):
+        c["mp_dkey_%d" % n] = (None, {})
+    for name in ("kb_deng_color_display_layout", "kb_deng_rgb_layout", "kb_deng_color_lump"):
+        c[name] = (None, {})
+    for name in ("kb_deng_custom_tool_layout", "kb_deng_custom_select_layout",
+                 "kb_deng_custom_color_layout"):
+        c[name] = (None, HIDDEN)
+    c["kb_Deng_custom_colordp_btn"] = (BUTTON, {})
+    c["kb_Deng_label_FXL"] = ("QLabel", {})
+    c["kb_Deng_label_FXR"] = ("QLabel", {})
+    c["kb_Deng_all_bright_check"] = ("QCheckBox", {})
+    c["kb_Deng_all_kill_check"] = ("QCheckBox", {})
+    for n in range(126):
+        c["kb_dkey_%d" % n] = ("DeviceKeyButton", {})
+    for name in ("ms_deng_body", "mp_deng_body", "kb_deng_keys"):
+        c[name] = (None, {})
     return c
 
 

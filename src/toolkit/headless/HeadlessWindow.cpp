@@ -66,18 +66,52 @@ void HeadlessWindow::show() {
         initSent_ = true;
         Notification init;
         init.type = "windowinit";
+        const auto alive = aliveToken();
         deliver(init);
+        if (alive.expired()) {
+            return;
+        }
     }
+    announceExposure();
+}
+
+void HeadlessWindow::hide() {
+    visible_ = false;
+    announceExposure();
+}
+
+void HeadlessWindow::minimize() {
+    minimized_ = true;
+    announceExposure();
 }
 
 void HeadlessWindow::maximize() {
     maximized_ = true;
     minimized_ = false;
+    announceExposure();
 }
 
 void HeadlessWindow::restore() {
     maximized_ = false;
     minimized_ = false;
+    announceExposure();
+}
+
+void HeadlessWindow::setCovered(bool covered) {
+    covered_ = covered;
+    announceExposure();
+}
+
+void HeadlessWindow::announceExposure() {
+    const bool exposed = isExposed();
+    if (exposed == exposedAnnounced_) {
+        return;
+    }
+    exposedAnnounced_ = exposed;
+    Notification change;
+    change.type = "windowexposed";
+    change.selected = exposed;
+    deliver(change);
 }
 
 void HeadlessWindow::bringToFront() {

@@ -30,12 +30,13 @@ class HeadlessWindow final : public Window, private LoopTarget {
     std::vector<Control*> controls() override;
     void setHandler(WindowHandler* handler) override { handler_ = handler; }
     void show() override;
-    void hide() override { visible_ = false; }
-    void minimize() override { minimized_ = true; }
+    void hide() override;
+    void minimize() override;
     void maximize() override;
     void restore() override;
     bool isVisible() const override { return visible_; }
     bool isMinimized() const override { return minimized_; }
+    bool isExposed() const override { return visible_ && !minimized_ && !covered_; }
     void bringToFront() override;
     void center() override;
     Rect geometry() const override { return geometry_; }
@@ -62,6 +63,8 @@ class HeadlessWindow final : public Window, private LoopTarget {
     const std::string& title() const { return title_; }
     HeadlessControl* focusedControl() const { return focus_; }
     bool hasTimer(int id) const;
+    // Other windows cover this one wholly (or no longer do); announced as the desktop would.
+    void setCovered(bool covered);
 
     // User actions by control name; a name the window lacks is refused.
     ActionResult click(std::string_view name);
@@ -92,6 +95,8 @@ class HeadlessWindow final : public Window, private LoopTarget {
     void handleTimer(int id) override;
     template <typename Action>
     ActionResult act(std::string_view name, Action action);
+    // Announces "windowexposed" when isExposed() changed since the last announcement.
+    void announceExposure();
 
     HeadlessToolkit& toolkit_;
     std::string skin_;
@@ -104,6 +109,8 @@ class HeadlessWindow final : public Window, private LoopTarget {
     bool visible_ = false;
     bool minimized_ = false;
     bool maximized_ = false;
+    bool covered_ = false;
+    bool exposedAnnounced_ = false;
     bool initSent_ = false;
     bool modal_ = false;
     bool closed_ = false;

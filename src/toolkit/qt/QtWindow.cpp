@@ -53,8 +53,16 @@ QtWindow::QtWindow(QtToolkit& toolkit, int id, const WindowSpec& spec,
         byName_.emplace(lowerAscii(controls_.back()->name()), controls_.back().get());
     }
     setUpOptions();
+    // Exposure settles after the window system's events of one change, so it is checked once
+    // they have been handled.
     frame_ = std::make_unique<WindowFrame>(
-        *root_, [this](bool active) { post(messageOf(kMsgActivate, active ? 1 : 0)); });
+        *root_, [this](bool active) { post(messageOf(kMsgActivate, active ? 1 : 0)); },
+        [this] {
+            if (!exposureCheckPosted_) {
+                exposureCheckPosted_ = true;
+                postTask([this] { announceExposure(); });
+            }
+        });
 }
 
 QtWindow::~QtWindow() {
@@ -104,24 +112,43 @@ bool QtWindow::deliver(const Notification& notification) {
     return true;
 }
 
+// The first show sets the window up ("windowinit") before it appears: a window its set-up hides
+// again (the main window goes to the tray) never reaches the screen, so the start-up neither
+// flashes it nor pays for drawing it. Its widgets are polished once the loop is idle instead.
 void QtWindow::show() {
     if (!root_) {
         return;
     }
-    root_->show();
-    root_->activateWindow();
     if (!initialised_) {
         initialised_ = true;
+        showPending_ = true;
         Notification init;
         init.type = "windowinit";
-        deliver(init);
+        if (!deliver(init) || !showPending_ || !root_) {
+            if (root_ && !root_->isVisible()) {
+                polishWhenIdle();
+            }
+            return;
+        }
+        showPending_ = false;
     }
+    root_->show();
+    root_->activateWindow();
 }
 
 void QtWindow::hide() {
+    showPending_ = false;
     if (root_) {
         root_->hide();
     }
+}
+
+void QtWindow::polishWhenIdle() {
+    QTimer::singleShot(0, root_.data(), [root = root_] {
+        if (root && !root->isVisible()) {
+            root->ensurePolished();
+        }
+    });
 }
 
 void QtWindow::minimize() {
@@ -148,6 +175,27 @@ bool QtWindow::isVisible() const {
 
 bool QtWindow::isMinimized() const {
     return root_ && root_->isMinimized();
+}
+
+bool QtWindow::isExposed() const {
+    if (!root_ || !root_->isVisible() || root_->isMinimized()) {
+        return false;
+    }
+    const QWindow* handle = root_->windowHandle();
+    return handle != nullptr && handle->isExposed();
+}
+
+void QtWindow::announceExposure() {
+    exposureCheckPosted_ = false;
+    const bool exposed = isExposed();
+    if (exposed == exposedAnnounced_) {
+        return;
+    }
+    exposedAnnounced_ = exposed;
+    Notification change;
+    change.type = "windowexposed";
+    change.selected = exposed;
+    deliver(change);
 }
 
 void QtWindow::bringToFront() {

@@ -43,6 +43,7 @@ class QtWindow final : public Window {
     void restore() override;
     bool isVisible() const override;
     bool isMinimized() const override;
+    bool isExposed() const override;
     void bringToFront() override;
     void center() override;
     Rect geometry() const override;
@@ -74,6 +75,9 @@ class QtWindow final : public Window {
     void startTimer(int id, Millis period);
     void stopTimer(int id);
     void timerFired(int id);
+    // Announces "windowexposed" when isExposed() changed since the last announcement.
+    void announceExposure();
+    void polishWhenIdle();
 
     QtToolkit& toolkit_;
     const int id_;
@@ -91,6 +95,9 @@ class QtWindow final : public Window {
     QEventLoop* modalLoop_ = nullptr;
     int* modalResult_ = nullptr;
     bool closeRequested_ = false;
+    bool exposedAnnounced_ = false;
+    bool showPending_ = false;  // the first show waits for the set-up of "windowinit"
+    bool exposureCheckPosted_ = false;
 };
 
 }  // namespace quillon::toolkit::qt

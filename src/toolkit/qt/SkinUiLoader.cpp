@@ -10,7 +10,9 @@ namespace quillon::toolkit::qt {
 
 SkinUiLoader::SkinUiLoader(SkinImages& images, const PageResolver& pages,
                            const SkinDocument& document)
-    : images_(images), pages_(pages), document_(document) {}
+    : images_(images), pages_(pages), document_(document) {
+    clearPluginPaths();  // see WithoutDesignerPlugins
+}
 
 QWidget* SkinUiLoader::createCustom(const QString& className, QWidget* parent) {
     const auto is = [&className](const char* name) {

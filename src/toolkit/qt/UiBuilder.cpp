@@ -1,6 +1,7 @@
 #include "toolkit/qt/UiBuilder.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -39,7 +40,29 @@ void collectNamed(QWidget& widget, const std::unordered_set<QWidget*>& named,
 UiBuilder::UiBuilder(const SkinFolder& folder, SkinImages& images, PageResolver pages)
     : folder_(folder), images_(images), pages_(std::move(pages)) {}
 
+namespace {
+
+// The skins use Qt's own widgets and Quillon's controls only, but a QUiLoader loads every designer
+// plugin it finds as it is made (an installed Qt Quick plugin brings in Qt Quick, QML and the
+// network stack: time and memory at every start). While the loaders are made the library paths
+// are empty, so there is nothing to find.
+class WithoutDesignerPlugins {
+  public:
+    WithoutDesignerPlugins() : saved_(QCoreApplication::libraryPaths()) {
+        QCoreApplication::setLibraryPaths({});
+    }
+    ~WithoutDesignerPlugins() { QCoreApplication::setLibraryPaths(saved_); }
+    WithoutDesignerPlugins(const WithoutDesignerPlugins&) = delete;
+    WithoutDesignerPlugins& operator=(const WithoutDesignerPlugins&) = delete;
+
+  private:
+    const QStringList saved_;
+};
+
+}  // namespace
+
 std::unique_ptr<QWidget> UiBuilder::build(std::string_view idOrFile, std::string& error) {
+    const WithoutDesignerPlugins noPlugins;
     std::string fileName;
     if (folder_.resolve(idOrFile, fileName, error) != kSkinLoaded) {
         return nullptr;

@@ -23,11 +23,13 @@ int skinNumber(const QWidget& root, const char* name, int limit) {
 
 }  // namespace
 
-WindowFrame::WindowFrame(QWidget& root, std::function<void(bool active)> activation)
+WindowFrame::WindowFrame(QWidget& root, std::function<void(bool active)> activation,
+                         std::function<void()> exposure)
     : root_(&root),
       caption_(skinNumber(root, "caption", kMaxCaption)),
       corner_(skinNumber(root, "roundcorner", kMaxCorner)),
-      activation_(std::move(activation)) {
+      activation_(std::move(activation)),
+      exposure_(std::move(exposure)) {
     root.installEventFilter(this);
     applyCorners();
 }
@@ -41,11 +43,34 @@ void WindowFrame::applyCorners() {
     root_->setMask(QRegion(path.toFillPolygon().toPolygon()));
 }
 
+void WindowFrame::watchNativeWindow() {
+    QWindow* handle = root_ ? root_->windowHandle() : nullptr;
+    if (handle != nullptr && nativeWindow_.data() != handle) {
+        nativeWindow_ = handle;
+        handle->installEventFilter(this);
+    }
+}
+
 bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == nativeWindow_.data() && watched != nullptr) {
+        if (event->type() == QEvent::Expose && exposure_) {
+            exposure_();
+        }
+        return false;
+    }
     if (watched != root_.data()) {
         return false;
     }
     switch (event->type()) {
+        case QEvent::Show:
+            watchNativeWindow();
+            [[fallthrough]];
+        case QEvent::Hide:
+        case QEvent::WindowStateChange:
+            if (exposure_) {
+                exposure_();
+            }
+            return false;
         case QEvent::Resize:
             applyCorners();
             return false;

@@ -2,7 +2,8 @@
 // The frame behaviour of a frameless skin window: pressing in the caption strip (the root's
 // `caption` height) where no control takes the press drags the window, and a `roundcorner`
 // radius clips the window to a rounded rectangle whenever it is resized. Gaining and losing the
-// activation is reported to `activation`.
+// activation is reported to `activation`; whatever may change whether the window can be seen
+// (shown, hidden, minimised, restored, exposed or covered) to `exposure`.
 
 #include <QObject>
 #include <QPoint>
@@ -15,7 +16,8 @@ namespace quillon::toolkit::qt {
 
 class WindowFrame : public QObject {
   public:
-    explicit WindowFrame(QWidget& root, std::function<void(bool active)> activation = {});
+    explicit WindowFrame(QWidget& root, std::function<void(bool active)> activation = {},
+                         std::function<void()> exposure = {});
 
     int captionHeight() const { return caption_; }
     int cornerRadius() const { return corner_; }
@@ -25,6 +27,7 @@ class WindowFrame : public QObject {
 
   private:
     void applyCorners();
+    void watchNativeWindow();
 
     QPointer<QWidget> root_;
     int caption_ = 0;
@@ -32,6 +35,8 @@ class WindowFrame : public QObject {
     bool dragging_ = false;
     QPoint grabOffset_;
     std::function<void(bool active)> activation_;
+    std::function<void()> exposure_;
+    QPointer<QObject> nativeWindow_;  // the root's QWindow once it exists, for its expose events
 };
 
 }  // namespace quillon::toolkit::qt
