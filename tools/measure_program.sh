@@ -13,9 +13,11 @@
 #
 #   tools/measure_program.sh [BUILD_DIR] [RUNS] [SECONDS]   (defaults: build/rel 10 60)
 #
-# Needs Xvfb (xvfb-run) and xdotool, which clicks the device and page tabs. Without DISPLAY the
-# script starts its own virtual X server at 1600x1000. Other programs busy on the machine show in
-# the CPU numbers: the script prints the load average before and after.
+# Needs Xvfb (xvfb-run), xdotool, which clicks the tray icon and the device and page tabs, and
+# trayer, a notification area for the tray icon (the program shows its window when it finds the
+# mouse; a click on the icon puts it back in the tray). Without DISPLAY the script starts its own
+# virtual X server at 1600x1000. Other programs busy on the machine show in the CPU numbers: the
+# script prints the load average before and after.
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1600x1000x24" "$0" "$@"
@@ -25,12 +27,16 @@ build=${1:-$root/build/rel}
 runs=${2:-10}
 seconds=${3:-60}
 program=$build/src/app/entry/quillon
-command -v xdotool >/dev/null || { echo "xdotool is needed (apt-get install xdotool)" >&2; exit 2; }
+for tool in xdotool trayer; do
+  command -v $tool >/dev/null || { echo "$tool is needed (apt-get install $tool)" >&2; exit 2; }
+done
 [ -x "$program" ] || { echo "no program at $program" >&2; exit 2; }
 work=$(mktemp -d)
 pid=
+tray=
 cleanup() {
   if [ -n "$pid" ]; then kill -TERM "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
+  if [ -n "$tray" ]; then kill -TERM "$tray" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -97,10 +103,21 @@ show_page() {  # device tab x, page tab x
 }
 
 start_up
+# The notification area: a strip at the top left whose first icon is the program's.
+trayer --edge top --align left --widthtype pixel --width 200 --heighttype pixel --height 24 \
+  >/dev/null 2>&1 &
+tray=$!
+sleep 1
 QUILLON_DEBUG_FILE=$work/idle.log "$program" --simulate &
 pid=$!
 wait_ready "$work/idle.log" "$pid"
-sleep 5
+sleep 3
+if [ -n "$(main_window)" ]; then
+  xdotool mousemove 12 12 click 1 mousemove 0 0  # the tray icon hides the window
+  sleep 1
+fi
+[ -z "$(main_window)" ] || { echo "the window did not go to the tray" >&2; exit 1; }
+sleep 2
 row "resident memory idle (MiB)" "$(awk '/VmRSS/ {printf "%.1f", $2 / 1024}' /proc/$pid/status)"
 row "threads idle" "$(awk '/Threads/ {print $2}' /proc/$pid/status)"
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)

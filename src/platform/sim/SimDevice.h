@@ -3,6 +3,7 @@
 // which product id, how long it takes to answer, which faults its next requests meet, and the
 // announcements it has made that no reader has collected yet. Plain data; SimHub guards it.
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -31,7 +32,8 @@ class SimDevice {
     SimMemory& memory() { return memory_; }
     const SimMemory& memory() const { return memory_; }
 
-    bool plugged() const { return plugged_; }
+    // Read without the clock's lock too (see SimHub::isPlugged); changed only under it.
+    bool plugged() const { return plugged_.load(std::memory_order_acquire); }
     std::uint16_t productId() const { return productId_; }
     // Changes whenever the device is plugged in or pulled out: a connection opened in an earlier
     // generation is dead for good, as an open handle to a replugged USB device is.
@@ -58,7 +60,7 @@ class SimDevice {
 
   private:
     SimMemory memory_;
-    bool plugged_ = false;
+    std::atomic<bool> plugged_{false};
     std::uint16_t productId_ = 0;
     std::uint64_t generation_ = 0;
     Millis latency_ = kSimDefaultLatencyMs;

@@ -21,9 +21,9 @@ bool SimHub::unplug(SimKind kind) {
 }
 
 bool SimHub::isPlugged(SimKind kind) {
-    bool plugged = false;
-    clock_.update([&] { plugged = device(kind).plugged(); });
-    return plugged;
+    // Asked by every detection pass: a lock-free read, so that it wakes none of the threads that
+    // wait on the clock for something else.
+    return device(kind).plugged();
 }
 
 std::uint16_t SimHub::productId(SimKind kind) {
