@@ -15,6 +15,7 @@
 
 #include "app/MainWindow.h"
 #include "common/TestFolders.h"
+#include "platform/ForegroundApp.h"
 #include "platform/MachineSettings.h"
 #include "platform/MemoryPointerSettings.h"
 #include "platform/sim/SimBackend.h"
@@ -83,7 +84,7 @@ class PaintCount : public ::testing::Test {
         paths.dataDir = data_.path();
         paths.programDir = test::programDir();
         program_ = std::make_unique<ui::Program>(
-            app::ShellPorts{*toolkit_, *sim_, paths, *machine_, "C", *desktop_});
+            app::ShellPorts{*toolkit_, *sim_, paths, *machine_, "C", *desktop_, foreground_});
         ASSERT_TRUE(program_->start());
         ASSERT_TRUE(waitFor([this] { return program_->main().anyDeviceConnected(); }, 10000));
         program_->showRequest();
@@ -137,6 +138,7 @@ class PaintCount : public ::testing::Test {
     std::unique_ptr<SimBackend> sim_;
     std::unique_ptr<MachineSettings> machine_;
     std::unique_ptr<MemoryPointerSettings> desktop_;
+    ScriptedForegroundApp foreground_;
     std::unique_ptr<ui::Program> program_;
 };
 
