@@ -94,10 +94,7 @@ void KeyboardLightingPage::setColour(toolkit::Argb colour, bool store) {
     setSelected(main_, "kb_Deng_7color_check", false);
     LightingBlock b = block();
     const Rgb c = rgbOf(colour);
-    b.red = c.red;
-    b.green = c.green;
-    b.blue = c.blue;
-    b.sevenColour = 0;
+    b.setSolidColour(c);
     setCurrentLighting(main_.model().memory(kKeyboard).current, b);
     edited();
 }
@@ -126,10 +123,7 @@ void KeyboardLightingPage::componentTyped(int component, const std::string& text
     showColour(main_, "kb_Deng_colordp_btn", argbOf(c));
     selectPaletteColour(main_, "kb_deng_Color_Pallet", argbOf(c));
     setSelected(main_, "kb_Deng_7color_check", false);
-    b.red = c.red;
-    b.green = c.green;
-    b.blue = c.blue;
-    b.sevenColour = 0;
+    b.setSolidColour(c);
     setCurrentLighting(main_.model().memory(kKeyboard).current, b);
     // Saved as every other colour edit is, so the profile keeps what the keyboard shows.
     edited();

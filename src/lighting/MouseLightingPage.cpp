@@ -131,10 +131,7 @@ void MouseLightingPage::setColour(toolkit::Argb colour, bool store) {
     setSelected(main_, "ms_Deng_7color_check", false);
     LightingBlock b = block();
     const Rgb c = rgbOf(colour);
-    b.red = c.red;
-    b.green = c.green;
-    b.blue = c.blue;
-    b.sevenColour = 0;
+    b.setSolidColour(c);
     setCurrentLighting(main_.model().memory(kMouse).current, b);
     edited();
 }
@@ -152,10 +149,7 @@ void MouseLightingPage::componentTyped(int component, const std::string& text) {
     showColour(main_, "ms_Deng_colordp_btn", argbOf(c));
     selectPaletteColour(main_, "ms_deng_Color_Pallet", argbOf(c));
     setSelected(main_, "ms_Deng_7color_check", false);
-    b.red = c.red;
-    b.green = c.green;
-    b.blue = c.blue;
-    b.sevenColour = 0;
+    b.setSolidColour(c);
     setCurrentLighting(main_.model().memory(kMouse).current, b);
     edited();
 }

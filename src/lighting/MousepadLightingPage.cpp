@@ -95,10 +95,7 @@ void MousepadLightingPage::setColour(toolkit::Argb colour, bool store) {
     setSelected(main_, "mp_Deng_7color_check", false);
     LightingBlock b = block();
     const Rgb c = rgbOf(colour);
-    b.red = c.red;
-    b.green = c.green;
-    b.blue = c.blue;
-    b.sevenColour = 0;
+    b.setSolidColour(c);
     setCurrentLighting(main_.model().memory(kPad).current, b);
     edited();
 }
@@ -116,10 +113,7 @@ void MousepadLightingPage::componentTyped(int component, const std::string& text
     showColour(main_, "mp_Deng_colordp_btn", argbOf(c));
     selectPaletteColour(main_, "mp_deng_Color_Pallet", argbOf(c));
     setSelected(main_, "mp_Deng_7color_check", false);
-    b.red = c.red;
-    b.green = c.green;
-    b.blue = c.blue;
-    b.sevenColour = 0;
+    b.setSolidColour(c);
     setCurrentLighting(main_.model().memory(kPad).current, b);
     edited();
 }

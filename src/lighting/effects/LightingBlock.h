@@ -26,6 +26,13 @@ struct LightingBlock {
     Rgb colour() const { return {red, green, blue}; }
     std::uint8_t alpha() const { return brightnessAlpha(brightness); }
     bool changingColours() const { return sevenColour != 0; }
+    // One fixed colour: the changing colours end.
+    void setSolidColour(Rgb c) {
+        red = c.red;
+        green = c.green;
+        blue = c.blue;
+        sevenColour = 0;
+    }
 
     // From the bytes of a whole record (offset 1 on); missing bytes read as 0.
     static LightingBlock fromRecord(std::span<const std::uint8_t> record);
