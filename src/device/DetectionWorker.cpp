@@ -136,10 +136,9 @@ Millis runDetectionPass(DetectionContext& ctx) {
 }
 
 void runDetectionWorker(DetectionContext& ctx, Event& stop) {
-    while (!stop.wait(1)) {
-        const Millis pause = runDetectionPass(ctx);
-        if (stop.wait(pause)) {
-            break;
+    // Each pass is followed by its pause and the 1 ms before the next pass, taken as one wait.
+    if (!stop.wait(1)) {
+        while (!stop.wait(runDetectionPass(ctx) + 1)) {
         }
     }
     debugLog(exitText(ctx.channel.kind()));

@@ -4,6 +4,34 @@
 
 namespace quillon::lighting {
 
+LightingPreviews::LightingPreviews(PreviewSources sources)
+    : sources_(sources),
+      shown_{std::make_unique<Event>(sources.clock, Event::Reset::Manual),
+             std::make_unique<Event>(sources.clock, Event::Reset::Manual),
+             std::make_unique<Event>(sources.clock, Event::Reset::Manual)},
+      anyShown_(std::make_unique<Event>(sources.clock, Event::Reset::Manual)) {}
+
+void LightingPreviews::setShowing(DeviceKind kind, bool showing) {
+    const int k = kindIndex(kind);
+    if (showing_[k].exchange(showing) == showing) {
+        return;
+    }
+    if (showing) {
+        shown_[k]->set();
+        anyShown_->set();
+        return;
+    }
+    shown_[k]->reset();
+    if (!showing_[0].load() && !showing_[1].load() && !showing_[2].load()) {
+        anyShown_->reset();
+    }
+}
+
+bool LightingPreviews::waitUntilShown(std::optional<DeviceKind> kind, Event& stop) {
+    Event& shown = kind ? *shown_[kindIndex(*kind)] : *anyShown_;
+    return Event::waitAny(stop, shown, kForever) == 1;
+}
+
 void LightingPreviews::resetMouse(bool placeMarker, std::uint8_t direction) {
     std::lock_guard lock(mutex_);
     mouseRequest_.reset = true;

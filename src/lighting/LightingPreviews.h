@@ -9,7 +9,9 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
+#include <optional>
 
 #include "device/DeviceKind.h"
 #include "lighting/KeyboardLightingStore.h"
@@ -17,6 +19,7 @@
 #include "lighting/effects/FrameMailbox.h"
 #include "lighting/effects/PreviewFrame.h"
 #include "lighting/effects/SharedHue.h"
+#include "platform/ClockSync.h"
 
 namespace quillon {
 class Clock;
@@ -39,7 +42,7 @@ struct PreviewSources {
 
 class LightingPreviews {
   public:
-    explicit LightingPreviews(PreviewSources sources) : sources_(sources) {}
+    explicit LightingPreviews(PreviewSources sources);
 
     // Gives the four lighting slots their bodies.
     void assignWorkers(app::WorkerSlots& slots);
@@ -52,8 +55,11 @@ class LightingPreviews {
     // The keyboard's selected custom set as the preview shows it.
     void setCustomSet(const CustomColourSet& set);
     // Whether the preview of a device is on screen.
-    void setShowing(DeviceKind kind, bool showing) { showing_[kindIndex(kind)].store(showing); }
+    void setShowing(DeviceKind kind, bool showing);
     bool showing(DeviceKind kind) const { return showing_[kindIndex(kind)].load(); }
+    // Workers: sleeps until the preview of `kind` (nullopt: of any device) is on screen or `stop`
+    // is set; true when `stop` ended the wait. A worker whose preview nobody sees so costs nothing.
+    bool waitUntilShown(std::optional<DeviceKind> kind, Event& stop);
 
     LightingSyncState& sync() { return sync_; }
     SharedHue& hue() { return hue_; }
@@ -89,6 +95,8 @@ class LightingPreviews {
     LightingSyncState sync_;
     SharedHue hue_{0};
     std::array<std::atomic<bool>, 3> showing_{};
+    std::array<std::unique_ptr<Event>, 3> shown_;  // set while showing_ is true
+    std::unique_ptr<Event> anyShown_;                 // set while any of them is
     FrameMailbox<MouseFrame> mouseFrames_;
     FrameMailbox<MousepadFrame> mousepadFrames_;
     FrameMailbox<KeyFrame> keyboardFrames_;

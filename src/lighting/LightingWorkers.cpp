@@ -17,13 +17,15 @@ namespace quillon::lighting {
 namespace {
 
 constexpr Millis kAbsentWait = 100;   // the device is not attached
-constexpr Millis kHiddenWait = 100;   // its preview is not on screen
+constexpr Millis kHiddenWait = 100;   // sync only: previews on screen, none synchronised
 constexpr Millis kNoSyncWait = 1000;  // no device attached at all
 
 class PreviewPass {
   public:
     PreviewPass(LightingPreviews& previews, DeviceKind kind, Event& stop)
         : previews_(previews), kind_(kind), stop_(stop) {}
+    // Sleeps until the preview is on screen again; true when the worker is to stop.
+    bool waitUntilShown() const { return previews_.waitUntilShown(kind_, stop_); }
 
     const CurrentRecord& record() const { return previews_.sources().model.memory(kind_).current; }
     LightingBlock block() const { return currentLighting(record()); }
@@ -42,7 +44,7 @@ class PreviewPass {
             return false;
         }
         if (!showing()) {
-            stop = wait(kHiddenWait);
+            stop = waitUntilShown();
             return false;
         }
         return true;
@@ -133,7 +135,7 @@ void keyboardWorker(LightingPreviews& previews, Event& stop) {
         }
         if (!pass.synchronised()) {
             if (!pass.showing()) {
-                ended = pass.wait(kHiddenWait);
+                ended = pass.waitUntilShown();
                 continue;
             }
             const bool single = model.keyboardVariant.load() == 1;
@@ -180,8 +182,12 @@ void syncWorker(LightingPreviews& previews, Event& stop) {
         const SyncTargets t{draws(DeviceKind::Keyboard), draws(DeviceKind::Mouse),
                             draws(DeviceKind::Mousepad)};
         if (!t.keyboard && !t.mouse && !t.mousepad) {
-            // Nothing to draw: no device takes part, or none of their previews is on screen.
-            if (stop.wait(kHiddenWait)) {
+            // Nothing to draw: no device takes part, or none of their previews is on screen. With
+            // no preview on screen there is nothing to look at until one is shown.
+            const bool anyShown = previews.showing(DeviceKind::Keyboard) ||
+                                  previews.showing(DeviceKind::Mouse) ||
+                                  previews.showing(DeviceKind::Mousepad);
+            if (anyShown ? stop.wait(kHiddenWait) : previews.waitUntilShown(std::nullopt, stop)) {
                 break;
             }
             continue;

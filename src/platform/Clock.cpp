@@ -3,6 +3,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <vector>
 
 namespace quillon {
 
@@ -27,6 +28,10 @@ Millis Clock::deadlineAfter(Millis timeout) const {
 
 namespace {
 
+// Each waiting thread sleeps on its own condition variable. update() looks at every waiter's
+// condition itself, with the lock held, and wakes only the threads whose condition now holds, so
+// a change wakes nobody it does not concern and an idle program's threads stay asleep until
+// their own time limits.
 class SteadyClock final : public Clock {
 public:
     Millis now() const override {
@@ -35,28 +40,31 @@ public:
 
     bool waitUntil(Millis deadline, const std::function<bool()>& ready) override {
         std::unique_lock lock(mutex_);
-        for (;;) {
-            if (ready()) {
-                return true;
-            }
-            if (deadline == kForever) {
-                changed_.wait(lock);
-                continue;
-            }
-            const auto until = start_ + std::chrono::milliseconds(deadline);
-            if (Steady::now() >= until) {
-                return false;
-            }
-            changed_.wait_until(lock, until);
+        if (ready()) {
+            return true;
         }
+        Waiter waiter(ready);
+        waiters_.push_back(&waiter);
+        const bool result = sleep(lock, waiter, deadline);
+        std::erase(waiters_, &waiter);
+        return result;
     }
 
     void update(const std::function<void()>& change) override {
-        {
-            std::lock_guard lock(mutex_);
-            change();
+        std::lock_guard lock(mutex_);
+        change();
+        for (Waiter* waiter : waiters_) {
+            if (!waiter->satisfied && (*waiter->ready)()) {
+                waiter->satisfied = true;
+                // Under the lock: the waiter cannot leave (and take its variable with it) first.
+                waiter->wake.notify_one();
+            }
         }
-        changed_.notify_all();
+    }
+
+    void inspect(const std::function<void()>& look) override {
+        std::lock_guard lock(mutex_);
+        look();
     }
 
     // Real threads need no bookkeeping: the operating system schedules them.
@@ -66,9 +74,33 @@ public:
 
 private:
     using Steady = std::chrono::steady_clock;
+
+    struct Waiter {
+        explicit Waiter(const std::function<bool()>& condition) : ready(&condition) {}
+        const std::function<bool()>* ready;
+        bool satisfied = false;
+        std::condition_variable wake;
+    };
+
+    bool sleep(std::unique_lock<std::mutex>& lock, Waiter& waiter, Millis deadline) {
+        while (!waiter.satisfied) {
+            if (deadline == kForever) {
+                waiter.wake.wait(lock);
+                continue;
+            }
+            const auto until = start_ + std::chrono::milliseconds(deadline);
+            if (Steady::now() >= until) {
+                // One last look, for state that changed without an update().
+                return (*waiter.ready)();
+            }
+            waiter.wake.wait_until(lock, until);
+        }
+        return true;
+    }
+
     const Steady::time_point start_ = Steady::now();
     std::mutex mutex_;
-    std::condition_variable changed_;
+    std::vector<Waiter*> waiters_;  // guarded by mutex_
 };
 
 }  // namespace

@@ -36,6 +36,10 @@ public:
     // Runs `change` with the clock's lock held and lets waiting threads look again.
     virtual void update(const std::function<void()>& change) = 0;
 
+    // Runs `look` with the clock's lock held, for reading state that update() guards; it changes
+    // nothing, so no waiting thread needs to look again.
+    virtual void inspect(const std::function<void()>& look) { update(look); }
+
     // Thread bookkeeping used by Worker: registerThread runs on the starting thread,
     // enterThread first thing on the new thread, leaveThread last thing on it.
     virtual ThreadTicket* registerThread(const std::string& name) = 0;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <mutex>
 #include <vector>
 
 #include "platform/ClockSync.h"
@@ -95,6 +97,61 @@ TEST(SteadyClock, WaitEndsAtTheDeadlineOrWhenReady) {
     Event ready(*clock, Event::Reset::Manual);
     Worker setter(*clock, "setter", [&] { ready.set(); });
     EXPECT_TRUE(ready.wait(5000));
+}
+
+TEST(SteadyClock, AnAutoResetEventReleasesOneOfTwoWaitersPerSet) {
+    auto clock = makeSteadyClock();
+    Event go(*clock, Event::Reset::Auto);
+    std::atomic<int> released{0};
+    auto waiter = [&] {
+        if (go.wait(2000)) {
+            ++released;
+        }
+    };
+    {
+        Worker first(*clock, "first", waiter);
+        Worker second(*clock, "second", waiter);
+        clock->sleepFor(20);  // both are asleep on the event by now, as a rule
+        go.set();
+        for (int i = 0; i < 400 && released.load() == 0; ++i) {
+            clock->sleepFor(5);
+        }
+        clock->sleepFor(20);  // a second release, if there were one, would have come by now
+        EXPECT_EQ(released.load(), 1);
+        go.set();
+    }
+    EXPECT_EQ(released.load(), 2);
+    EXPECT_FALSE(go.isSet());
+}
+
+TEST(SteadyClock, TheLockKeepsCountsRightAcrossThreads) {
+    auto clock = makeSteadyClock();
+    ClockMutex lock(*clock);
+    int count = 0;
+    auto add = [&] {
+        for (int i = 0; i < 2000; ++i) {
+            std::lock_guard guard(lock);
+            ++count;
+        }
+    };
+    {
+        Worker a(*clock, "a", add);
+        Worker b(*clock, "b", add);
+        Worker c(*clock, "c", add);
+    }
+    EXPECT_EQ(count, 6000);
+}
+
+TEST(SteadyClock, WaitAnyWakesOnTheSecondEvent) {
+    auto clock = makeSteadyClock();
+    Event done(*clock, Event::Reset::Manual);
+    Event stop(*clock, Event::Reset::Auto);
+    Worker stopper(*clock, "stopper", [&] {
+        clock->sleepFor(10);
+        stop.set();
+    });
+    EXPECT_EQ(Event::waitAny(done, stop, 5000), 2);
+    EXPECT_FALSE(stop.isSet());
 }
 
 }  // namespace

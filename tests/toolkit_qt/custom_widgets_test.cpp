@@ -134,6 +134,22 @@ TEST_F(KeyButtonPainting, ALitKeyShowsItsLightPictureTintedWithItsColour) {
     EXPECT_TRUE(near(at(key.grab().toImage(), 20, 20), Qt::white));
 }
 
+TEST_F(KeyButtonPainting, EachRepaintShowsTheNewColourAndSize) {
+    DeviceKeyButton key(images_.get());
+    key.resize(40, 40);
+    key.setLightImage("kb/light.png");
+    key.setLightOn(true);
+    key.setLightAlpha(255);
+    key.setLightColour(0xFF00FF00);
+    EXPECT_TRUE(near(at(key.grab().toImage(), 20, 20), Qt::green));
+    key.setLightColour(0xFFFF0000);
+    EXPECT_TRUE(near(at(key.grab().toImage(), 20, 20), Qt::red));
+    key.resize(80, 30);
+    const QImage wide = key.grab().toImage();
+    EXPECT_TRUE(near(at(wide, 70, 15), Qt::red));
+    EXPECT_TRUE(near(at(wide, 5, 25), Qt::red));
+}
+
 TEST_F(KeyButtonPainting, ALitKeyWithoutALightPictureDrawsOnlyTheButton) {
     const QImage plain = paint(false, false);
     EXPECT_EQ(paint(true, false, QString()), plain);

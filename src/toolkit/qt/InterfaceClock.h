@@ -19,6 +19,7 @@ class InterfaceClock final : public Clock {
     Millis now() const override { return steady_->now(); }
     bool waitUntil(Millis deadline, const std::function<bool()>& ready) override;
     void update(const std::function<void()>& change) override { steady_->update(change); }
+    void inspect(const std::function<void()>& look) override { steady_->inspect(look); }
     ThreadTicket* registerThread(const std::string& name) override {
         return steady_->registerThread(name);
     }

@@ -17,12 +17,14 @@ QPixmap readPicture(const QString& path) {
         (size.width() > SkinImages::kMaxSide || size.height() > SkinImages::kMaxSide)) {
         return {};
     }
-    const QImage image = reader.read();
-    if (image.isNull() || image.width() > SkinImages::kMaxSide ||
-        image.height() > SkinImages::kMaxSide) {
+    // QPixmap::load keeps the picture in QPixmapCache under the file's name, where the style
+    // sheet's url() pictures are looked up too: a picture both use is held in memory once.
+    QPixmap picture;
+    if (!picture.load(path) || picture.width() > SkinImages::kMaxSide ||
+        picture.height() > SkinImages::kMaxSide) {
         return {};
     }
-    return QPixmap::fromImage(image);
+    return picture;
 }
 
 }  // namespace
