@@ -27,6 +27,7 @@ CMainWnd::CMainWnd(ShellPorts ports, Dialogs& dialogs)
             std::make_unique<DeviceChannel>(kind, ports_.hid, ports_.toolkit.clock());
     }
     language_ = std::make_unique<LanguageSettings>(ports_.toolkit, settings(), ports_.machine);
+    flush_.watchModel();
 }
 
 CMainWnd::~CMainWnd() {
@@ -197,7 +198,7 @@ void CMainWnd::setChannelIdentities() {
 }
 
 void CMainWnd::startTimers() {
-    window_->setTimer(kTimerFlush, 100);
+    flush_.start();
     window_->setTimer(kTimerReadKeyboard, 500);
     window_->setTimer(kTimerReadMousepad, 500);
 }
@@ -270,6 +271,7 @@ void CMainWnd::destroy() {
     toolkit().inputCapture().remove();
     toolkit().removeTrayIcon();
     hideWindow();
+    flush_.stop();
     for (int id : {kTimerFlush, kTimerReadKeyboard, kTimerReadMousepad, kTimerReadMouse,
                    kTimerRepaint, kTimerHideProgress}) {
         window_->killTimer(id);

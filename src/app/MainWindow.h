@@ -11,6 +11,7 @@
 
 #include "app/Dispatch.h"
 #include "app/PageHooks.h"
+#include "app/SettingsFlush.h"
 #include "app/SkinChange.h"
 #include "app/WorkerSlots.h"
 #include "device/DeviceChannel.h"
@@ -41,8 +42,8 @@ struct ShellPorts {
     HidBackend& hid;
     Paths paths;
     MachineSettings& machine;
-    std::string locale;        // the desktop's language, e.g. "de_DE.UTF-8"
-    PointerSettings& pointer;  // the desktop's pointer speed and wheel lines
+    std::string locale;         // the desktop's language, e.g. "de_DE.UTF-8"
+    PointerSettings& pointer;   // the desktop's pointer speed and wheel lines
     ForegroundApp& foreground;  // the application whose window is in front
 };
 
@@ -118,6 +119,7 @@ class CMainWnd : public toolkit::WindowHandler, public ReceiverImpl {
     Dispatch& dispatch() { return dispatch_; }
     WorkerSlots& workers() { return workers_; }
     DeviceModel& model() { return model_; }
+    SettingsFlush& settingsFlush() { return flush_; }
     DeviceChannel& channel(DeviceKind kind) { return *channels_[kindIndex(kind)]; }
     bool anyDeviceConnected() const;
     LanguageSettings& language() { return *language_; }
@@ -154,6 +156,7 @@ class CMainWnd : public toolkit::WindowHandler, public ReceiverImpl {
     std::unique_ptr<LanguageSettings> language_;
     PageHooks hooks_;
     toolkit::PreviewAreas previews_;
+    SettingsFlush flush_{*this};
     std::vector<std::unique_ptr<Module>> modules_;
     std::vector<toolkit::Control*> keyButtons_;
     bool initialised_ = false;

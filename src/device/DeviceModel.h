@@ -11,6 +11,7 @@
 #include <span>
 
 #include "device/DeviceKind.h"
+#include "device/PendingFlag.h"
 
 namespace quillon {
 
@@ -57,7 +58,7 @@ struct DeviceMemory {
     std::array<KeyTableBytes, kProfileCount> keyTables{};
     std::array<RecordBytes, kProfileCount> profileTable{};
     CurrentRecord current;
-    std::atomic<bool> writePending{false};
+    PendingFlag writePending;
 };
 
 class DeviceModel {

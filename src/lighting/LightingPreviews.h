@@ -96,7 +96,7 @@ class LightingPreviews {
     SharedHue hue_{0};
     std::array<std::atomic<bool>, 3> showing_{};
     std::array<std::unique_ptr<Event>, 3> shown_;  // set while showing_ is true
-    std::unique_ptr<Event> anyShown_;                 // set while any of them is
+    std::unique_ptr<Event> anyShown_;              // set while any of them is
     FrameMailbox<MouseFrame> mouseFrames_;
     FrameMailbox<MousepadFrame> mousepadFrames_;
     FrameMailbox<KeyFrame> keyboardFrames_;

@@ -33,9 +33,10 @@ namespace {
 // a change wakes nobody it does not concern and an idle program's threads stay asleep until
 // their own time limits.
 class SteadyClock final : public Clock {
-public:
+  public:
     Millis now() const override {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(Steady::now() - start_).count();
+        return std::chrono::duration_cast<std::chrono::milliseconds>(Steady::now() - start_)
+            .count();
     }
 
     bool waitUntil(Millis deadline, const std::function<bool()>& ready) override {
@@ -72,7 +73,7 @@ public:
     void enterThread(ThreadTicket*) override {}
     void leaveThread(ThreadTicket*) override {}
 
-private:
+  private:
     using Steady = std::chrono::steady_clock;
 
     struct Waiter {

@@ -156,6 +156,7 @@ TEST_F(PaintCount, AChangingPreviewRepaintsOnlyItsOwnRectangle) {
     const QRect area = rectOf(kArea);
     ASSERT_FALSE(area.isEmpty());
     std::shared_ptr<toolkit::PreviewArea> preview = main().previews().add(kArea);
+    main().updatePreviewTicks();  // as after the first show, where the pages add their areas
     PaintRecorder paints(root());
     std::atomic<bool> stop{false};
     // A frame every 10 ms from a worker thread, as a lighting worker computes them.
@@ -173,6 +174,7 @@ TEST_F(PaintCount, AChangingPreviewRepaintsOnlyItsOwnRectangle) {
     EXPECT_EQ(paints.outside(area), 0u);
 
     main().previews().remove(kArea);
+    main().updatePreviewTicks();
     runFor(200);
     paints.clear();
     runFor(500);

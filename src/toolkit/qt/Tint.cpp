@@ -30,10 +30,8 @@ constexpr qsizetype kScaledCacheBytes = 4 * 1024 * 1024;
 
 QImage scaledPicture(const QPixmap& picture, QSize size) {
     static QCache<QString, QImage> cache(kScaledCacheBytes);
-    const QString key = QStringLiteral("%1/%2x%3")
-                            .arg(picture.cacheKey())
-                            .arg(size.width())
-                            .arg(size.height());
+    const QString key =
+        QStringLiteral("%1/%2x%3").arg(picture.cacheKey()).arg(size.width()).arg(size.height());
     if (const QImage* found = cache.object(key)) {
         return *found;
     }
