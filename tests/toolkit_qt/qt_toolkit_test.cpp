@@ -3,6 +3,7 @@
 // dead-locking with a worker.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include "toolkit/qt/QtControl.h"
 #include "toolkit/qt/QtToolkit.h"
 #include "toolkit/qt/QtWindow.h"
+#include "toolkit/qt/SkinComboBox.h"
 #include "toolkit/qt/SkinImages.h"
 #include "toolkit_qt/qt_driver.h"
 #include "toolkit_qt/temp_skin.h"
@@ -184,6 +186,37 @@ TEST_F(QtToolkitTest, TheTintIsLaidOverTheControlsPicture) {
     tinted.set(Prop::TintAlpha, std::int64_t{255});
     tinted.set(Prop::TintEnabled, false);
     EXPECT_EQ(root->grab().toImage().pixelColor(50, 22), QColor(Qt::white));
+}
+
+TEST_F(QtToolkitTest, AComboMakesItsListWhenFirstOpenedAndTheListFollowsItsStyle) {
+    skin_.write("quillon.qss", "QComboBox { font-size: 17px; }\n");
+    skin_.write("combo.xml",
+                TempSkin::ui("<widget class=\"QComboBox\" name=\"combo\"><property "
+                             "name=\"geometry\"><rect><x>10</x><y>10</y><width>120</width>"
+                             "<height>24</height></rect></property><item><property "
+                             "name=\"text\"><string>One</string></property></item></widget>"));
+    auto window = open("combo.xml");
+    ASSERT_NE(window, nullptr);
+    window->show();
+    auto* combo = qobject_cast<SkinComboBox*>(widgetOf(*window, "combo"));
+    ASSERT_NE(combo, nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(combo->font().pixelSize(), 17);
+    EXPECT_FALSE(combo->hasPopup());
+
+    combo->showPopup();
+    EXPECT_TRUE(combo->hasPopup());
+    // The list is a window of its own: it has the box's font only when the box hands it over.
+    EXPECT_EQ(combo->view()->window()->font().pixelSize(), 17);
+    EXPECT_EQ(combo->view()->model()->rowCount(), 1);
+    combo->hidePopup();
+
+    // Once made, the list takes later changes as a plain combo's would.
+    QFont larger = combo->font();
+    larger.setPixelSize(21);
+    combo->setFont(larger);
+    EXPECT_EQ(combo->view()->window()->font().pixelSize(), 21);
+    qApp->setStyleSheet(QString());
 }
 
 TEST_F(QtToolkitTest, ATooltipWithAWidthIsWrappedAndReadBackPlain) {

@@ -4,6 +4,7 @@
 #include "toolkit/qt/CircleProgress.h"
 #include "toolkit/qt/ColorPalette.h"
 #include "toolkit/qt/DeviceKeyButton.h"
+#include "toolkit/qt/SkinComboBox.h"
 #include "toolkit/qt/WndHost.h"
 
 namespace quillon::toolkit::qt {
@@ -21,6 +22,9 @@ QWidget* SkinUiLoader::createCustom(const QString& className, QWidget* parent) {
     // Each custom control by its skin name or its full class name.
     if (is("DeviceKeyButton") || is("CDeviceKeyButtonUI")) {
         return new DeviceKeyButton(&images_, parent);
+    }
+    if (is("QComboBox")) {
+        return new SkinComboBox(parent);
     }
     if (is("CircleProgress") || is("CCircleProgressUI")) {
         return new CircleProgress(parent);
