@@ -144,7 +144,7 @@ void DeviceModule::followProfile(DeviceKind kind) {
 
 void DeviceModule::installTimers() {
     Dispatch& d = main_->dispatch();
-    d.addTimer(kTimerFlush, [this] { main_->settingsFlush().beat(); });
+    d.addTimer(kTimerFlush, [this] { main_->settingsFlush().beat(channels()); });
     d.addTimer(kTimerReadMouse, [this] {
         main_->window().killTimer(kTimerReadMouse);
         readWhole(DeviceKind::Mouse);

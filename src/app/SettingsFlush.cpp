@@ -1,7 +1,6 @@
 #include "app/SettingsFlush.h"
 
 #include "app/MainWindow.h"
-#include "device/MemorySync.h"
 
 namespace quillon::app {
 
@@ -40,14 +39,10 @@ void SettingsFlush::pendingSet() {
     main_.window().setTimer(kTimerFlush, untilNextBeat());
 }
 
-void SettingsFlush::beat() {
+void SettingsFlush::beat(const ChannelTable& channels) {
     // Disarmed before the flags are taken: a flag set from here on arms the next beat.
     armed_ = false;
     main_.window().killTimer(kTimerFlush);
-    ChannelTable channels{};
-    for (DeviceKind kind : kAllDeviceKinds) {
-        channels[kindIndex(kind)] = &main_.channel(kind);
-    }
     FlushPendingSettings(main_.model(), channels);
 }
 

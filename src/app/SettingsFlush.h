@@ -7,6 +7,7 @@
 
 #include <atomic>
 
+#include "device/MemorySync.h"
 #include "platform/Clock.h"
 
 namespace quillon::app {
@@ -26,8 +27,8 @@ class SettingsFlush {
     void start();
     // Shutdown: no beat runs any more, whatever is set later.
     void stop();
-    // The timer's beat: sends what is pending.
-    void beat();
+    // The timer's beat: sends what is pending through `channels`.
+    void beat(const ChannelTable& channels);
 
     static constexpr Millis kPeriodMs = 100;
 
