@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 
 #include "toolkit/qt/ChartView.h"
@@ -148,6 +150,74 @@ TEST_F(KeyButtonPainting, EachRepaintShowsTheNewColourAndSize) {
     const QImage wide = key.grab().toImage();
     EXPECT_TRUE(near(at(wide, 70, 15), Qt::red));
     EXPECT_TRUE(near(at(wide, 5, 25), Qt::red));
+}
+
+// The largest difference of any colour channel between two pictures of the same size.
+int largestDifference(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
+    if (x.size() != y.size()) {
+        return 256;
+    }
+    int largest = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int column = 0; column < x.width(); ++column) {
+            const QRgb p = x.pixel(column, row);
+            const QRgb q = y.pixel(column, row);
+            largest =
+                std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    }
+    return largest;
+}
+
+TEST_F(KeyButtonPainting, TheKeyLooksLikeAPlainButtonAndFollowsItsTextAndStyle) {
+    const QString look =
+        "background-color: #203040; color: #E0E0E0; border: 2px solid #50A0F0; "
+        "border-radius: 6px;";
+    QWidget parent;
+    parent.setStyleSheet("QWidget { background-color: #101418; }");
+    QPushButton plain("F5", &parent);
+    DeviceKeyButton key(images_.get(), &parent);
+    for (QPushButton* button :
+         {static_cast<QPushButton*>(&plain), static_cast<QPushButton*>(&key)}) {
+        button->setText("F5");
+        button->setStyleSheet(look);
+        button->setGeometry(0, 0, 44, 36);
+    }
+    // Equal but for the rounding of edges drawn over a picture first.
+    EXPECT_LE(largestDifference(key.grab().toImage(), plain.grab().toImage()), 2);
+
+    // A light that changes and comes back leaves the key exactly as it was.
+    const QImage unlit = key.grab().toImage();
+    key.setLightImage("kb/light.png");
+    key.setLightAlpha(128);
+    key.setLightColour(0xFF00FF00);
+    key.setLightOn(true);
+    const QImage green = key.grab().toImage();
+    EXPECT_NE(green, unlit);
+    key.setLightColour(0xFF0000FF);
+    EXPECT_NE(key.grab().toImage(), green);
+    key.setLightColour(0xFF00FF00);
+    EXPECT_EQ(key.grab().toImage(), green);
+    key.setLightOn(false);
+    EXPECT_EQ(key.grab().toImage(), unlit);
+
+    key.setText("F6");
+    plain.setText("F6");
+    EXPECT_NE(key.grab().toImage(), unlit);
+    EXPECT_LE(largestDifference(key.grab().toImage(), plain.grab().toImage()), 2);
+
+    const QString other = "background-color: #A02020; color: #FFFFFF; border: none;";
+    key.setStyleSheet(other);
+    plain.setStyleSheet(other);
+    EXPECT_TRUE(near(at(key.grab().toImage(), 22, 4), QColor(0xA0, 0x20, 0x20)));
+    EXPECT_LE(largestDifference(key.grab().toImage(), plain.grab().toImage()), 2);
+
+    key.setEnabled(false);
+    plain.setEnabled(false);
+    EXPECT_LE(largestDifference(key.grab().toImage(), plain.grab().toImage()), 2);
 }
 
 TEST_F(KeyButtonPainting, ALitKeyWithoutALightPictureDrawsOnlyTheButton) {

@@ -4,6 +4,7 @@
 // key-set picture while the key carries a function other than its own (remapped).
 
 #include <QColor>
+#include <QPixmap>
 #include <QPushButton>
 #include <QString>
 
@@ -37,9 +38,16 @@ class DeviceKeyButton : public QPushButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
+    // The button as the style draws it, kept while nothing it depends on changes: a lighting
+    // preview repaints every key twenty times a second and only the light changes.
+    const QPixmap& base();
+
     SkinImages* images_;
+    QPixmap base_;
+    QString baseKey_;
     QString lightImage_;
     QString keySetImage_;
     bool lightOn_ = false;
