@@ -110,8 +110,8 @@ void DeviceModule::installWorkers() {
     for (std::size_t i = 0; i < 2; ++i) {
         const auto& l = listeners[i];
         consumerDevices_[i] = std::make_unique<HidDevice>(main_->hid());
-        notification_[i] = std::make_unique<NotificationContext>(
-            NotificationContext{l.kind, l.productId, *consumerDevices_[i], main_->model(), *this});
+        notification_[i] = std::make_unique<NotificationContext>(NotificationContext{
+            l.kind, l.productId, *consumerDevices_[i], main_->model(), *this, main_->clock()});
         NotificationContext* ctx = notification_[i].get();
         slots.assign(l.slot, std::string(kindName(l.kind)) + " notification",
                      [ctx](Event& stop) { runNotificationWorker(*ctx, stop); });

@@ -24,7 +24,11 @@ void handleUsage(NotificationContext& ctx, std::uint16_t usage, Event& stop) {
 void listen(NotificationContext& ctx, Event& stop) {
     HidDevice& device = ctx.device;
     std::vector<std::uint8_t>& report = device.inputReportBuffer();
-    while (!stop.wait(1)) {
+    // A pause of 1 ms comes before each read, except after a read that waited its whole time
+    // limit: that wait was the pause, and a quiet device costs one wake-up per limit.
+    bool pause = true;
+    while (pause ? !stop.wait(1) : !stop.isSet()) {
+        const Millis started = ctx.clock.now();
         std::size_t length = 0;
         if (!report.empty() && ReadHidReport(device, report.data(), report.size(),
                                              kNotificationReadLimitMs, &length)) {
@@ -37,11 +41,13 @@ void listen(NotificationContext& ctx, Event& stop) {
                                   length)) {
                 handleUsage(ctx, firstAnnouncedUsage(device.inputItems()), stop);
             }
+            pause = true;
             continue;
         }
         if (!device.backend().exists(device.devicePath)) {
             return;
         }
+        pause = ctx.clock.now() - started < kNotificationReadLimitMs;
     }
     if (ctx.kind == DeviceKind::Keyboard) {
         debugLog("键盘同步线程设定退出");

@@ -34,6 +34,7 @@ struct NotificationContext {
     HidDevice& device;
     DeviceModel& model;  // the lighting pulse flags
     NotificationEvents& events;
+    Clock& clock;  // tells a read that waited its whole time limit from one that failed
 };
 
 // One search pass; when the interface is found, listens until it disappears or `stop` is set.

@@ -17,8 +17,9 @@ using Names = std::vector<std::string>;
 struct NotificationRig {
     explicit NotificationRig(DeviceKind kind)
         : kind(kind),
-          context{kind, kind == DeviceKind::Mouse ? std::uint16_t{0x7643} : std::uint16_t{0x6556},
-                  device, model, events} {}
+          context{kind,   kind == DeviceKind::Mouse ? std::uint16_t{0x7643} : std::uint16_t{0x6556},
+                  device, model,
+                  events, clock} {}
     ~NotificationRig() { stopWorker(); }
 
     void startWorker() {
