@@ -51,14 +51,13 @@ void KeyboardLightingPage::saveBoth() {
 }
 
 void KeyboardLightingPage::brightnessReleased(int value) {
-    main_.model().memory(kKeyboard).current.set(
-        record_field::kBrightness, static_cast<std::uint8_t>(std::clamp(value, 0, 255)));
+    main_.model().memory(kKeyboard).current.set(record_field::kBrightness,
+                                                brightnessOfSlider(value));
     edited();
 }
 
 void KeyboardLightingPage::speedReleased(int value) {
-    main_.model().memory(kKeyboard).current.set(
-        record_field::kSpeed, static_cast<std::uint8_t>(std::clamp(4 - value, 0, 4)));
+    main_.model().memory(kKeyboard).current.set(record_field::kSpeed, speedOfSlider(value));
     edited();
 }
 
@@ -91,22 +90,12 @@ void KeyboardLightingPage::setColour(toolkit::Argb colour, bool store) {
     if (!store || singleColour()) {
         return;
     }
-    setSelected(main_, "kb_Deng_7color_check", false);
-    LightingBlock b = block();
-    const Rgb c = rgbOf(colour);
-    b.setSolidColour(c);
-    setCurrentLighting(main_.model().memory(kKeyboard).current, b);
+    storeSolidColour(main_, kKeyboard, "kb", rgbOf(colour));
     edited();
 }
 
 void KeyboardLightingPage::componentTyped(int component, const std::string& text) {
-    bool clamped = false;
-    const auto v = static_cast<std::uint8_t>(componentValue(text, clamped));
-    static constexpr std::array<const char*, 3> kEdits = {"kb_Deng_edit_R", "kb_Deng_edit_G",
-                                                          "kb_Deng_edit_B"};
-    if (clamped) {
-        setText(main_, kEdits[static_cast<std::size_t>(component)], "255");
-    }
+    const std::uint8_t v = typedComponent(main_, "kb_Deng_edit_", component, text);
     if (customShown()) {
         const Rgb c = withComponent(rgbOfCustom(store_.customColour), component, v);
         showColour(main_, "kb_Deng_custom_colordp_btn", argbOf(c));
@@ -118,13 +107,10 @@ void KeyboardLightingPage::componentTyped(int component, const std::string& text
     if (singleColour()) {
         return;
     }
-    LightingBlock b = block();
-    const Rgb c = withComponent(b.colour(), component, v);
+    const Rgb c = withComponent(block().colour(), component, v);
     showColour(main_, "kb_Deng_colordp_btn", argbOf(c));
     selectPaletteColour(main_, "kb_deng_Color_Pallet", argbOf(c));
-    setSelected(main_, "kb_Deng_7color_check", false);
-    b.setSolidColour(c);
-    setCurrentLighting(main_.model().memory(kKeyboard).current, b);
+    storeSolidColour(main_, kKeyboard, "kb", c);
     // Saved as every other colour edit is, so the profile keeps what the keyboard shows.
     edited();
 }

@@ -1,6 +1,10 @@
 #include "lighting/LightingControls.h"
 
+#include <algorithm>
+#include <array>
+
 #include "app/MainWindow.h"
+#include "lighting/LightingRecords.h"
 
 namespace quillon::lighting {
 
@@ -18,6 +22,33 @@ int componentValue(const std::string& text, bool& clamped) {
         }
     }
     return value;
+}
+
+std::uint8_t typedComponent(app::CMainWnd& main, const std::string& prefix, int component,
+                            const std::string& text) {
+    static constexpr std::array<const char*, 3> kLetters = {"R", "G", "B"};
+    bool clamped = false;
+    const int value = componentValue(text, clamped);
+    if (clamped && component >= 0 && component < 3) {
+        setText(main, prefix + kLetters[static_cast<std::size_t>(component)], "255");
+    }
+    return static_cast<std::uint8_t>(value);
+}
+
+std::uint8_t brightnessOfSlider(int position) {
+    return static_cast<std::uint8_t>(std::clamp(position, 0, 255));
+}
+
+std::uint8_t speedOfSlider(int position) {
+    return static_cast<std::uint8_t>(std::clamp(4 - position, 0, 4));
+}
+
+void storeSolidColour(app::CMainWnd& main, DeviceKind kind, const std::string& page, Rgb colour) {
+    setSelected(main, page + "_Deng_7color_check", false);
+    CurrentRecord& current = main.model().memory(kind).current;
+    LightingBlock block = currentLighting(current);
+    block.setSolidColour(colour);
+    setCurrentLighting(current, block);
 }
 
 Rgb withComponent(Rgb colour, int component, std::uint8_t value) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "device/DeviceKind.h"
 #include "lighting/effects/LightingTables.h"
 #include "toolkit/Control.h"
 
@@ -28,6 +29,20 @@ inline Rgb rgbOf(toolkit::Argb c) {
 // The value of an RGB edit's text: its leading decimal digits, 0 without any, at most 255.
 // `clamped` tells whether the text held more than 255 (the edit then shows "255").
 int componentValue(const std::string& text, bool& clamped);
+
+// The value typed into edit `component` (0 red, 1 green, 2 blue) of the RGB edits `prefix` + "R",
+// "G", "B"; a number above 255 is shown back in the edit as "255".
+std::uint8_t typedComponent(app::CMainWnd& main, const std::string& prefix, int component,
+                            const std::string& text);
+
+// Record values of the brightness slider (0..255 as it stands) and of the speed slider, whose
+// positions run the other way (position 4 is speed 0).
+std::uint8_t brightnessOfSlider(int position);
+std::uint8_t speedOfSlider(int position);
+
+// Stores `colour` as the solid colour of `kind`'s current record and clears the page's
+// seven-colour check (`page` + "_Deng_7color_check"; `page` is "ms", "kb" or "mp").
+void storeSolidColour(app::CMainWnd& main, DeviceKind kind, const std::string& page, Rgb colour);
 
 // Replaces component 0 (red), 1 (green) or 2 (blue) of a colour.
 Rgb withComponent(Rgb colour, int component, std::uint8_t value);

@@ -111,14 +111,12 @@ void MouseLightingPage::applyEnableOnly(int mode) {
 }
 
 void MouseLightingPage::brightnessReleased(int value) {
-    main_.model().memory(kMouse).current.set(record_field::kBrightness,
-                                             static_cast<std::uint8_t>(std::clamp(value, 0, 255)));
+    main_.model().memory(kMouse).current.set(record_field::kBrightness, brightnessOfSlider(value));
     edited();
 }
 
 void MouseLightingPage::speedReleased(int value) {
-    main_.model().memory(kMouse).current.set(
-        record_field::kSpeed, static_cast<std::uint8_t>(std::clamp(4 - value, 0, 4)));
+    main_.model().memory(kMouse).current.set(record_field::kSpeed, speedOfSlider(value));
     edited();
 }
 
@@ -128,29 +126,16 @@ void MouseLightingPage::setColour(toolkit::Argb colour, bool store) {
     if (!store) {
         return;
     }
-    setSelected(main_, "ms_Deng_7color_check", false);
-    LightingBlock b = block();
-    const Rgb c = rgbOf(colour);
-    b.setSolidColour(c);
-    setCurrentLighting(main_.model().memory(kMouse).current, b);
+    storeSolidColour(main_, kMouse, "ms", rgbOf(colour));
     edited();
 }
 
 void MouseLightingPage::componentTyped(int component, const std::string& text) {
-    bool clamped = false;
-    const auto v = static_cast<std::uint8_t>(componentValue(text, clamped));
-    static constexpr std::array<const char*, 3> kEdits = {"ms_Deng_edit_R", "ms_Deng_edit_G",
-                                                          "ms_Deng_edit_B"};
-    if (clamped) {
-        setText(main_, kEdits[static_cast<std::size_t>(component)], "255");
-    }
-    LightingBlock b = block();
-    const Rgb c = withComponent(b.colour(), component, v);
+    const std::uint8_t v = typedComponent(main_, "ms_Deng_edit_", component, text);
+    const Rgb c = withComponent(block().colour(), component, v);
     showColour(main_, "ms_Deng_colordp_btn", argbOf(c));
     selectPaletteColour(main_, "ms_deng_Color_Pallet", argbOf(c));
-    setSelected(main_, "ms_Deng_7color_check", false);
-    b.setSolidColour(c);
-    setCurrentLighting(main_.model().memory(kMouse).current, b);
+    storeSolidColour(main_, kMouse, "ms", c);
     edited();
 }
 

@@ -75,14 +75,12 @@ void MousepadLightingPage::modeSelected(int mode) {
 }
 
 void MousepadLightingPage::brightnessReleased(int value) {
-    main_.model().memory(kPad).current.set(record_field::kBrightness,
-                                           static_cast<std::uint8_t>(std::clamp(value, 0, 255)));
+    main_.model().memory(kPad).current.set(record_field::kBrightness, brightnessOfSlider(value));
     edited();
 }
 
 void MousepadLightingPage::speedReleased(int value) {
-    main_.model().memory(kPad).current.set(record_field::kSpeed,
-                                           static_cast<std::uint8_t>(std::clamp(4 - value, 0, 4)));
+    main_.model().memory(kPad).current.set(record_field::kSpeed, speedOfSlider(value));
     edited();
 }
 
@@ -92,29 +90,16 @@ void MousepadLightingPage::setColour(toolkit::Argb colour, bool store) {
     if (!store) {
         return;
     }
-    setSelected(main_, "mp_Deng_7color_check", false);
-    LightingBlock b = block();
-    const Rgb c = rgbOf(colour);
-    b.setSolidColour(c);
-    setCurrentLighting(main_.model().memory(kPad).current, b);
+    storeSolidColour(main_, kPad, "mp", rgbOf(colour));
     edited();
 }
 
 void MousepadLightingPage::componentTyped(int component, const std::string& text) {
-    bool clamped = false;
-    const auto v = static_cast<std::uint8_t>(componentValue(text, clamped));
-    static constexpr std::array<const char*, 3> kEdits = {"mp_Deng_edit_R", "mp_Deng_edit_G",
-                                                          "mp_Deng_edit_B"};
-    if (clamped) {
-        setText(main_, kEdits[static_cast<std::size_t>(component)], "255");
-    }
-    LightingBlock b = block();
-    const Rgb c = withComponent(b.colour(), component, v);
+    const std::uint8_t v = typedComponent(main_, "mp_Deng_edit_", component, text);
+    const Rgb c = withComponent(block().colour(), component, v);
     showColour(main_, "mp_Deng_colordp_btn", argbOf(c));
     selectPaletteColour(main_, "mp_deng_Color_Pallet", argbOf(c));
-    setSelected(main_, "mp_Deng_7color_check", false);
-    b.setSolidColour(c);
-    setCurrentLighting(main_.model().memory(kPad).current, b);
+    storeSolidColour(main_, kPad, "mp", c);
     edited();
 }
 
