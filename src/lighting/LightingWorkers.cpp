@@ -56,17 +56,28 @@ class PreviewPass {
     Event& stop_;
 };
 
+// The passes both zone previews share: a 3 s start, then passes of 1 ms and the mode's pass delay
+// (`delayOf`); when the preview is to be drawn, `draw` runs and returns a pause to take after it
+// (0 for none).
+template <typename DelayOf, typename Draw>
+void runZonePasses(PreviewPass& pass, Event& stop, DelayOf delayOf, Draw draw) {
+    bool ended = pass.wait(3000);
+    while (!ended && !pass.wait(1)) {
+        if (pass.wait(delayOf(pass.block())) || !pass.mayDraw(ended)) {
+            ended = ended || stop.isSet();
+            continue;
+        }
+        if (const Millis pause = draw(); pause > 0) {
+            ended = pass.wait(pause);
+        }
+    }
+}
+
 void mouseWorker(LightingPreviews& previews, Event& stop) {
     PreviewPass pass(previews, DeviceKind::Mouse, stop);
     MousePreview preview;
     DeviceModel& model = previews.sources().model;
-    bool ended = pass.wait(3000);
-    while (!ended && !pass.wait(1)) {
-        LightingBlock b = pass.block();
-        if (pass.wait(mousePassDelay(b)) || !pass.mayDraw(ended)) {
-            ended = ended || stop.isSet();
-            continue;
-        }
+    runZonePasses(pass, stop, mousePassDelay, [&]() -> Millis {
         const auto request = previews.takeMouseRequest();
         if (request.reset) {
             preview.reset();
@@ -74,7 +85,7 @@ void mouseWorker(LightingPreviews& previews, Event& stop) {
         if (request.marker) {
             preview.placeMarker(request.direction);
         }
-        b = pass.block();
+        const LightingBlock b = pass.block();
         const bool triggered =
             MousePreview::usesTrigger(b.mode) && model.mouseLightPulse.exchange(false);
         if (preview.frame(b, previews.sources().clock.now(), triggered, previews.hue())) {
@@ -82,7 +93,8 @@ void mouseWorker(LightingPreviews& previews, Event& stop) {
         } else if (b.mode >= kMouseModeCount) {
             debugLog("鼠标灯光线程设定2");
         }
-    }
+        return 0;
+    });
     debugLog("鼠标灯光线程设定退出");
 }
 
@@ -90,13 +102,7 @@ void mousepadWorker(LightingPreviews& previews, Event& stop) {
     PreviewPass pass(previews, DeviceKind::Mousepad, stop);
     MousepadPreview preview;
     DeviceModel& model = previews.sources().model;
-    bool ended = pass.wait(3000);
-    while (!ended && !pass.wait(1)) {
-        LightingBlock b = pass.block();
-        if (pass.wait(mousepadPassDelay(b)) || !pass.mayDraw(ended)) {
-            ended = ended || stop.isSet();
-            continue;
-        }
+    runZonePasses(pass, stop, mousepadPassDelay, [&]() -> Millis {
         const auto request = previews.takePadRequest();
         if (request.reset) {
             preview.reset();
@@ -104,7 +110,7 @@ void mousepadWorker(LightingPreviews& previews, Event& stop) {
         if (request.marker) {
             preview.placeMarker();
         }
-        b = pass.block();
+        const LightingBlock b = pass.block();
         const bool triggered =
             MousepadPreview::usesTrigger(b.mode) && model.mousepadLightPulse.exchange(false);
         const PadFrameResult r =
@@ -112,10 +118,8 @@ void mousepadWorker(LightingPreviews& previews, Event& stop) {
         if (r.drawn) {
             previews.mousepadFrames().publish(preview.picture());
         }
-        if (r.pauseAfter > 0) {
-            ended = pass.wait(r.pauseAfter);
-        }
-    }
+        return r.pauseAfter;
+    });
     debugLog("鼠标垫灯光线程设定退出");
 }
 
