@@ -19,6 +19,7 @@
 #include "toolkit/qt/QtWindow.h"
 #include "toolkit/qt/SkinComboBox.h"
 #include "toolkit/qt/SkinImages.h"
+#include "toolkit/qt/SkinStyle.h"
 #include "toolkit_qt/qt_driver.h"
 #include "toolkit_qt/temp_skin.h"
 
@@ -138,8 +139,8 @@ TEST_F(QtToolkitTest, TheStyleSheetsPicturesPointIntoTheSkinFolder) {
                 "QWidget#a { background-image: url(common/bg.png); }\n"
                 "QWidget#b { background-image: url('../../etc/secret.png'); }\n");
     toolkit();
-    const QString sheet = qApp->styleSheet();
-    qApp->setStyleSheet(QString());
+    ASSERT_NE(SkinStyle::current(), nullptr);
+    const QString sheet = SkinStyle::current()->sheet();
     EXPECT_TRUE(sheet.contains(QString::fromStdString(skin_.dir()) + "common/bg.png"))
         << sheet.toStdString();
     EXPECT_FALSE(sheet.contains("secret")) << sheet.toStdString();
@@ -211,12 +212,13 @@ TEST_F(QtToolkitTest, AComboMakesItsListWhenFirstOpenedAndTheListFollowsItsStyle
     EXPECT_EQ(combo->view()->model()->rowCount(), 1);
     combo->hidePopup();
 
-    // Once made, the list takes later changes as a plain combo's would.
-    QFont larger = combo->font();
-    larger.setPixelSize(21);
-    combo->setFont(larger);
-    EXPECT_EQ(combo->view()->window()->font().pixelSize(), 21);
-    qApp->setStyleSheet(QString());
+    // Once made, the list takes later changes as a plain combo's would. (The size stays the
+    // sheet's: a sheet's font wins over one set in code.)
+    QFont italic = combo->font();
+    italic.setItalic(true);
+    combo->setFont(italic);
+    EXPECT_TRUE(combo->view()->window()->font().italic());
+    EXPECT_EQ(combo->view()->window()->font().pixelSize(), 17);
 }
 
 TEST_F(QtToolkitTest, ATooltipWithAWidthIsWrappedAndReadBackPlain) {

@@ -10,6 +10,7 @@
 #include "toolkit/qt/QtToolkit.h"
 #include "toolkit/qt/QtWindow.h"
 #include "toolkit/qt/SkinImages.h"
+#include "toolkit/qt/SkinStyle.h"
 #include "toolkit/qt/Tint.h"
 #include "toolkit/qt/TintOverlay.h"
 
@@ -131,10 +132,15 @@ void QtControl::applyStyle() {
         rules << QStringLiteral("color: ") + cssColour(textColour_);
     }
     widget.setAttribute(Qt::WA_StyledBackground);
-    widget.setStyleSheet(rules.isEmpty() ? QString()
-                                         : QStringLiteral("*[qlnStyle=\"%1\"] { %2 }")
-                                               .arg(styleSerial_)
-                                               .arg(rules.join(QStringLiteral("; "))));
+    const QString look = rules.join(QStringLiteral("; "));
+    if (SkinStyle* style = SkinStyle::current()) {
+        style->setLook(widget, look);
+    } else {
+        widget.setStyleSheet(
+            look.isEmpty()
+                ? QString()
+                : QStringLiteral("*[qlnStyle=\"%1\"] { %2 }").arg(styleSerial_).arg(look));
+    }
 }
 
 void QtControl::applyTint() {

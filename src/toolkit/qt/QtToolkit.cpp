@@ -12,6 +12,7 @@
 #include "toolkit/qt/QtInputCapture.h"
 #include "toolkit/qt/QtWindow.h"
 #include "toolkit/qt/SkinImages.h"
+#include "toolkit/qt/SkinStyle.h"
 #include "toolkit/qt/TrayIcon.h"
 #include "toolkit/qt/UiBuilder.h"
 
@@ -79,14 +80,16 @@ Clock& QtToolkit::clock() {
     return *clock_;
 }
 
+// The skin's sheet is drawn through SkinStyle rather than set on the application, which would
+// make Qt keep its rules and results for every widget of every window.
 void QtToolkit::applyStyleSheet() {
     std::string bytes;
-    if (readWholeFile(pathInFolder(skinDir_, "quillon.qss"), kMaxSkinFileBytes, bytes) !=
+    QString sheet;
+    if (readWholeFile(pathInFolder(skinDir_, "quillon.qss"), kMaxSkinFileBytes, bytes) ==
         ReadStatus::Loaded) {
-        return;
+        sheet = anchorUrls(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())), *images_);
     }
-    qApp->setStyleSheet(
-        anchorUrls(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())), *images_));
+    QApplication::setStyle(new SkinStyle(sheet));  // the application owns its style
 }
 
 std::unique_ptr<Window> QtToolkit::createWindow(const WindowSpec& spec) {

@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QFrame>
 
+#include "toolkit/qt/SkinStyle.h"
+
 namespace quillon::toolkit::qt {
 
 // QComboBox keeps its list in a frame of its own, a direct child made on demand.
@@ -13,6 +15,10 @@ bool SkinComboBox::hasPopup() const {
 
 void SkinComboBox::showPopup() {
     if (!listStyled_) {
+        // Drawn with a model while closed; the list and how it opens come from the sheet engine.
+        if (SkinStyle* style = SkinStyle::current()) {
+            style->drawUnderOwnSheet(*this);
+        }
         view();  // makes the list
         // What the box would have passed on to a list made at once.
         for (QEvent::Type type : {QEvent::StyleChange, QEvent::FontChange}) {
