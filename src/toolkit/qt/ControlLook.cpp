@@ -119,7 +119,7 @@ void QtControl::applyStyle() {
         // A picture that cannot be loaded shows nothing, as no picture would.
         SkinImages& images = window_.toolkit().images();
         const QString description = QString::fromStdString(bkImage_);
-        if (!images.pixmap(description).isNull()) {
+        if (images.isReadable(description)) {
             rules << pictureRule(images.resolve(description), borderSize_ > 0);
         }
     }

@@ -1,5 +1,7 @@
 #include "toolkit/qt/QtWindow.h"
 
+#include <QBackingStore>
+
 #include <QButtonGroup>
 #include <QEventLoop>
 #include <QScreen>
@@ -136,10 +138,15 @@ void QtWindow::show() {
     root_->activateWindow();
 }
 
+// A hidden window gives back its drawing buffer (for the main window, the whole time it sits in
+// the tray); the first paint after showing it again makes one of the window's size.
 void QtWindow::hide() {
     showPending_ = false;
     if (root_) {
         root_->hide();
+        if (QBackingStore* store = root_->backingStore(); store && !store->size().isEmpty()) {
+            store->resize(QSize(0, 0));
+        }
     }
 }
 

@@ -10,11 +10,14 @@ namespace {
 
 constexpr int kMaxCachedPictures = 512;
 
+bool isTooLarge(const QSize& size) {
+    return size.width() > SkinImages::kMaxSide || size.height() > SkinImages::kMaxSide;
+}
+
 QPixmap readPicture(const QString& path) {
     QImageReader reader(path);
     const QSize size = reader.size();
-    if (size.isValid() &&
-        (size.width() > SkinImages::kMaxSide || size.height() > SkinImages::kMaxSide)) {
+    if (size.isValid() && isTooLarge(size)) {
         return {};
     }
     // QPixmap::load keeps the picture in QPixmapCache under the file's name, where the style
@@ -59,6 +62,20 @@ QString SkinImages::resolve(const QString& description) const {
         return {};
     }
     return inside;
+}
+
+bool SkinImages::isReadable(const QString& description) const {
+    const QString path = resolve(description);
+    if (path.isEmpty()) {
+        return false;
+    }
+    const auto found = cache_.constFind(path);
+    if (found != cache_.constEnd()) {
+        return !found->isNull();
+    }
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    return reader.canRead() && size.isValid() && !isTooLarge(size);
 }
 
 QPixmap SkinImages::pixmap(const QString& description) {

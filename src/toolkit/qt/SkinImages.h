@@ -20,6 +20,9 @@ class SkinImages {
 
     // The picture, or a null pixmap when the description names nothing loadable.
     QPixmap pixmap(const QString& description);
+    // Whether the description names a picture that can be read, looking at its header only: for
+    // pictures that something else (the style sheet's url()) loads when it first draws them.
+    bool isReadable(const QString& description) const;
 
     // Pictures larger than this on either side are refused.
     static constexpr int kMaxSide = 8192;
