@@ -4,16 +4,20 @@
     python3 tools/make_key_images.py [skin folder]
 
 Writes "ms/mouse_body.png", the mouse seen from above, and for each of its seven buttons a
-picture of the same size that holds only that button: "<name>_normal.png" outlined, and
-"<name>_down.png" lit in the accent colour, which the page shows while the pointer is over the
-button's option. The button pictures lie over the body at the same place, so each is drawn in the
-body's coordinates. "kb/key_set.png" marks a remapped key of the keyboard page. Like make_skin_images.py, everything is drawn four times larger and scaled
+picture that holds only that button: "<name>_normal.png" outlined, and "<name>_down.png" lit in
+the accent colour, which the page shows while the pointer is over the button's option. Each
+button is drawn in the body's coordinates and cut to its box in PICTURE_BOXES
+(gen_skin/mouse_buttons.py), where the page places it over the body. "kb/key_set.png" marks a remapped key of the keyboard page. Like make_skin_images.py, everything is drawn four times larger and scaled
 down; the outputs are committed.
 """
 
 import os
 import subprocess
 import sys
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "gen_skin"))
+from mouse_buttons import PICTURE_BOXES  # noqa: E402
 
 SCALE = 4
 SIZE = (200, 340)
@@ -43,11 +47,32 @@ def convert(*args):
     subprocess.run(["convert", *args], check=True)
 
 
-def draw(path, commands):
+def draw(path, commands, box=None):
+    """Draws at the body's size; with a box (x, y, width, height), keeps only that part."""
     w, h = SIZE
     mvg = "scale %d,%d %s" % (SCALE, SCALE, commands)
+    cut = []
+    if box is not None:
+        check_inside(commands, box)
+        cut = ["-crop", "%dx%d+%d+%d" % (box[2], box[3], box[0], box[1]), "+repage"]
     convert("-size", "%dx%d" % (w * SCALE, h * SCALE), "xc:none", "-draw", mvg,
-            "-resize", "%dx%d!" % SIZE, *PNG_OPTIONS, path)
+            "-resize", "%dx%d!" % SIZE, *cut, *PNG_OPTIONS, path)
+
+
+def check_inside(commands, box):
+    """Fails when the drawing reaches outside the box it is cut to."""
+    w, h = SIZE
+    mvg = "scale %d,%d %s" % (SCALE, SCALE, commands)
+    found = subprocess.run(
+        ["convert", "-size", "%dx%d" % (w * SCALE, h * SCALE), "xc:none", "-draw", mvg,
+         "-resize", "%dx%d!" % SIZE, "-format", "%@", "info:"],
+        check=True, capture_output=True, text=True).stdout.strip()
+    size, x, y = found.split("+")
+    fw, fh = (int(v) for v in size.split("x"))
+    left, top = int(x), int(y)
+    bx, by, bw, bh = box
+    if left < bx or top < by or left + fw > bx + bw or top + fh > by + bh:
+        raise SystemExit("the drawing %s lies outside its box %s" % (found, box))
 
 
 def main(argv):
@@ -59,10 +84,11 @@ def main(argv):
          "fill '#1C2027' stroke '#3A414B' stroke-width 2 %s "
          "fill none stroke '#2C323B' stroke-width 1.5 %s" % (BODY, SEAMS))
     for name, shape in BUTTONS.items():
+        box = PICTURE_BOXES[name]
         draw(os.path.join(folder, name + "_normal.png"),
-             "fill '#262B33' stroke '#4A525E' stroke-width 1.5 %s" % shape)
+             "fill '#262B33' stroke '#4A525E' stroke-width 1.5 %s" % shape, box)
         draw(os.path.join(folder, name + "_down.png"),
-             "fill '#19B5E8B0' stroke '#45C6F0' stroke-width 2 %s" % shape)
+             "fill '#19B5E8B0' stroke '#45C6F0' stroke-width 2 %s" % shape, box)
     draw_key_set(os.path.join(skin, "kb"))
     return 0
 

@@ -9,6 +9,24 @@ from ui import Widget, bkimage, hand_cursor, hidden, option, role, text
 PICTURE = (168, 96, 200, 340)
 BUTTON_W, BUTTON_H = 136, 32
 
+# Where each button's picture lies on the body's picture, (x, y, width, height): the pictures hold
+# only that part, so that seven of them do not each take the memory of the whole mouse.
+# tools/make_key_images.py crops the pictures to these boxes and checks that nothing is cut off.
+PICTURE_BOXES = {
+    "key_left": (20, 9, 80, 125),
+    "key_right": (100, 9, 80, 125),
+    "key_wheel": (86, 28, 28, 60),
+    "key_dpi": (85, 142, 30, 28),
+    "key_dpi1": (85, 170, 30, 28),
+    "key_back": (4, 142, 20, 48),
+    "key_forward": (4, 190, 20, 48),
+}
+
+
+def picture_geometry(picture):
+    x, y, w, h = PICTURE_BOXES[picture]
+    return (PICTURE[0] + x, PICTURE[1] + y, w, h)
+
 # key: (companion picture control, picture, column, y of the caption)
 BUTTONS = [
     (0, "ms_key_0_0", "key_left", "left", 104),
@@ -26,7 +44,7 @@ DEFAULT_TEXTS = ["@mouse_key_left", "@mouse_key_middle", "@mouse_key_right",
 def mouse_buttons():
     widgets = [Widget("QLabel", "ms_key_page_picture", PICTURE, [bkimage("ms/mouse_body.png")])]
     for _, companion, picture, _, _ in BUTTONS:
-        widgets.append(Widget("QLabel", companion, PICTURE,
+        widgets.append(Widget("QLabel", companion, picture_geometry(picture),
                               [bkimage("file='ms/%s_normal.png'" % picture)]))
     for key, _, _, column, y in BUTTONS:
         x = 20 if column == "left" else 376
