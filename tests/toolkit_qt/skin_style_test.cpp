@@ -146,6 +146,9 @@ TEST_F(SkinStyleTest, AControlsOwnLookDrawsAndLooksChosenOneAfterAnotherDoNotPil
     EXPECT_EQ(widgetOf(*window, "other")->grab().toImage().pixelColor(4, 12),
               QColor(0x19, 0xB5, 0xE8));
     EXPECT_TRUE(drawn->styleSheet().isEmpty());
+    // Models no control is drawn with go with the last of their controls.
+    window.reset();
+    EXPECT_EQ(style().modelCount(), 0);
 }
 
 TEST_F(SkinStyleTest, ListsAndOpenedCombosGetASheetWithOnlyTheRulesForThem) {

@@ -21,7 +21,6 @@ namespace {
 constexpr char kLookProperty[] = "qlnLook";
 constexpr char kSerialProperty[] = "qlnStyle";
 constexpr char kOwnSheetProperty[] = "qlnOwnSheet";
-constexpr char kWatchedProperty[] = "qlnWatched";
 
 // The Qt classes drawn with a model, most derived first. A class of this program counts as the
 // Qt class it derives from.
@@ -239,10 +238,8 @@ void SkinStyle::drawWithModel(QWidget& widget) {
     QWidget* before = drawnWith_.value(&widget);
     if (before != model) {
         forget(&widget);
-        if (!widget.property(kWatchedProperty).toBool()) {
-            widget.setProperty(kWatchedProperty, true);
-            connect(&widget, &QObject::destroyed, this, [this](QObject* gone) { forget(gone); });
-        }
+        connect(&widget, &QObject::destroyed, this, &SkinStyle::widgetDestroyed,
+                Qt::UniqueConnection);
         drawnWith_.insert(&widget, model);
         ++uses_[model];
     }

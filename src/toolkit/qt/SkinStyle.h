@@ -7,12 +7,11 @@
 // the sheet, and draws, measures and sets up every plain control with its model: the sheet engine
 // paints the same pixels, and its memory grows with the kinds of controls, not their number.
 //
-// Controls whose sheet engine code needs the control itself (combo boxes and their lists, item
-// views, menus, tooltips, links that change colour under the pointer) get a sheet of their own
-// holding only the rules that can select them or their parts.
+// Controls whose sheet engine code needs the control itself (item views, menus, tooltips, links
+// that change colour under the pointer, and a combo box once its list is opened) get a sheet of
+// their own holding only the rules that can select them or their parts.
 
 #include <QHash>
-#include <QPointer>
 #include <QProxyStyle>
 #include <memory>
 #include <vector>
@@ -79,6 +78,7 @@ class SkinStyle final : public QProxyStyle {
     void drawWithModel(QWidget& widget);
     QWidget* modelFor(const QWidget& widget);
     void forget(const QObject* widget);
+    void widgetDestroyed(QObject* widget) { forget(widget); }
 
     QString sheet_;
     std::vector<SheetRule> rules_;
