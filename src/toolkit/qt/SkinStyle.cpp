@@ -22,18 +22,35 @@ constexpr char kLookProperty[] = "qlnLook";
 constexpr char kSerialProperty[] = "qlnStyle";
 constexpr char kOwnSheetProperty[] = "qlnOwnSheet";
 
-// The Qt classes drawn with a model, most derived first. A class of this program counts as the
-// Qt class it derives from.
-const char* const kModelledClasses[] = {
-    "QPushButton", "QCheckBox", "QRadioButton",   "QLineEdit", "QSlider",
-    "QComboBox",   "QLabel",    "QStackedWidget", "QFrame",    "QWidget"};
+template <typename T>
+QWidget* make(QWidget* parent) {
+    return new T(parent);
+}
+
+struct ModelledClass {
+    const char* name;
+    QWidget* (*make)(QWidget* parent);
+};
+
+// The Qt classes drawn with a model, most derived first, and how their model is made. A class of
+// this program counts as the Qt class it derives from.
+const ModelledClass kModelledClasses[] = {{"QPushButton", make<QPushButton>},
+                                          {"QCheckBox", make<QCheckBox>},
+                                          {"QRadioButton", make<QRadioButton>},
+                                          {"QLineEdit", make<QLineEdit>},
+                                          {"QSlider", make<QSlider>},
+                                          {"QComboBox", make<QComboBox>},
+                                          {"QLabel", make<QLabel>},
+                                          {"QStackedWidget", make<QStackedWidget>},
+                                          {"QFrame", make<QFrame>},
+                                          {"QWidget", make<QWidget>}};
 
 bool isOwnClass(const QMetaObject* meta) {
     return qstrncmp(meta->className(), "quillon::", 9) == 0;
 }
 
 // The Qt class a widget is modelled on, or nullptr when its class is not one SkinStyle models.
-const char* modelledClass(const QWidget& widget) {
+const ModelledClass* modelledClassOf(const QWidget& widget) {
     const QMetaObject* meta = widget.metaObject();
     while (meta != nullptr && isOwnClass(meta)) {
         meta = meta->superClass();
@@ -41,34 +58,12 @@ const char* modelledClass(const QWidget& widget) {
     if (meta == nullptr) {
         return nullptr;
     }
-    for (const char* name : kModelledClasses) {
-        if (qstrcmp(meta->className(), name) == 0) {
-            return name;
+    for (const ModelledClass& modelled : kModelledClasses) {
+        if (qstrcmp(meta->className(), modelled.name) == 0) {
+            return &modelled;
         }
     }
     return nullptr;
-}
-
-QWidget* newModel(const QString& className, QWidget* parent) {
-    if (className == QLatin1String("QPushButton"))
-        return new QPushButton(parent);
-    if (className == QLatin1String("QCheckBox"))
-        return new QCheckBox(parent);
-    if (className == QLatin1String("QRadioButton"))
-        return new QRadioButton(parent);
-    if (className == QLatin1String("QLineEdit"))
-        return new QLineEdit(parent);
-    if (className == QLatin1String("QSlider"))
-        return new QSlider(parent);
-    if (className == QLatin1String("QComboBox"))
-        return new QComboBox(parent);
-    if (className == QLatin1String("QLabel"))
-        return new QLabel(parent);
-    if (className == QLatin1String("QStackedWidget"))
-        return new QStackedWidget(parent);
-    if (className == QLatin1String("QFrame"))
-        return new QFrame(parent);
-    return new QWidget(parent);
 }
 
 void addClassChain(const QMetaObject* meta, std::vector<std::string>& classes) {
@@ -164,7 +159,7 @@ SkinStyle* SkinStyle::current() {
 }
 
 bool SkinStyle::drawsOwnSheet(const QWidget& widget) const {
-    if (modelledClass(widget) == nullptr || widget.inherits("QTipLabel")) {
+    if (modelledClassOf(widget) == nullptr || widget.inherits("QTipLabel")) {
         return true;
     }
     // A link changes colour under the pointer: the label's own painting asks the sheet engine.
@@ -247,7 +242,8 @@ void SkinStyle::drawWithModel(QWidget& widget) {
 }
 
 QWidget* SkinStyle::modelFor(const QWidget& widget) {
-    const QString className = QLatin1String(modelledClass(widget));
+    const ModelledClass* modelled = modelledClassOf(widget);
+    const QString className = QLatin1String(modelled->name);
     const QString role = widget.property("role").toString();
     const QString look = widget.property(kLookProperty).toString();
     QString key = className + QLatin1Char('|') + role + QLatin1Char('|') + look;
@@ -260,7 +256,7 @@ QWidget* SkinStyle::modelFor(const QWidget& widget) {
     if (QWidget* model = models_.value(key)) {
         return model;
     }
-    QWidget* model = newModel(className, modelRoot_.get());
+    QWidget* model = modelled->make(modelRoot_.get());
     model->setProperty("role", widget.property("role"));
     if (auto* slider = qobject_cast<QSlider*>(model)) {
         slider->setOrientation(qobject_cast<const QSlider*>(&widget)->orientation());
