@@ -7,8 +7,9 @@ Writes "ms/mouse_body.png", the mouse seen from above, and for each of its seven
 picture that holds only that button: "<name>_normal.png" outlined, and "<name>_down.png" lit in
 the accent colour, which the page shows while the pointer is over the button's option. Each
 button is drawn in the body's coordinates and cut to its box in PICTURE_BOXES
-(gen_skin/mouse_buttons.py), where the page places it over the body. "kb/key_set.png" marks a remapped key of the keyboard page. Like make_skin_images.py, everything is drawn four times larger and scaled
-down; the outputs are committed.
+(gen_skin/mouse_buttons.py), where the page places it over the body. "kb/key_set.png" marks a
+remapped key of the keyboard page. Like make_skin_images.py, everything is drawn four times
+larger and scaled down; the outputs are committed.
 """
 
 import os
@@ -47,26 +48,26 @@ def convert(*args):
     subprocess.run(["convert", *args], check=True)
 
 
+def rendered(commands):
+    """The convert arguments that draw `commands` at four times the body's size and scale down."""
+    w, h = SIZE
+    return ["-size", "%dx%d" % (w * SCALE, h * SCALE), "xc:none",
+            "-draw", "scale %d,%d %s" % (SCALE, SCALE, commands), "-resize", "%dx%d!" % SIZE]
+
+
 def draw(path, commands, box=None):
     """Draws at the body's size; with a box (x, y, width, height), keeps only that part."""
-    w, h = SIZE
-    mvg = "scale %d,%d %s" % (SCALE, SCALE, commands)
     cut = []
     if box is not None:
         check_inside(commands, box)
         cut = ["-crop", "%dx%d+%d+%d" % (box[2], box[3], box[0], box[1]), "+repage"]
-    convert("-size", "%dx%d" % (w * SCALE, h * SCALE), "xc:none", "-draw", mvg,
-            "-resize", "%dx%d!" % SIZE, *cut, *PNG_OPTIONS, path)
+    convert(*rendered(commands), *cut, *PNG_OPTIONS, path)
 
 
 def check_inside(commands, box):
     """Fails when the drawing reaches outside the box it is cut to."""
-    w, h = SIZE
-    mvg = "scale %d,%d %s" % (SCALE, SCALE, commands)
-    found = subprocess.run(
-        ["convert", "-size", "%dx%d" % (w * SCALE, h * SCALE), "xc:none", "-draw", mvg,
-         "-resize", "%dx%d!" % SIZE, "-format", "%@", "info:"],
-        check=True, capture_output=True, text=True).stdout.strip()
+    found = subprocess.run(["convert", *rendered(commands), "-format", "%@", "info:"],
+                           check=True, capture_output=True, text=True).stdout.strip()
     size, x, y = found.split("+")
     fw, fh = (int(v) for v in size.split("x"))
     left, top = int(x), int(y)

@@ -95,7 +95,7 @@ void KeyboardLightingPage::setColour(toolkit::Argb colour, bool store) {
 }
 
 void KeyboardLightingPage::componentTyped(int component, const std::string& text) {
-    const std::uint8_t v = typedComponent(main_, "kb_Deng_edit_", component, text);
+    const std::uint8_t v = typedComponent(main_, "kb", component, text);
     if (customShown()) {
         const Rgb c = withComponent(rgbOfCustom(store_.customColour), component, v);
         showColour(main_, "kb_Deng_custom_colordp_btn", argbOf(c));

@@ -24,13 +24,13 @@ int componentValue(const std::string& text, bool& clamped) {
     return value;
 }
 
-std::uint8_t typedComponent(app::CMainWnd& main, const std::string& prefix, int component,
+std::uint8_t typedComponent(app::CMainWnd& main, const std::string& page, int component,
                             const std::string& text) {
     static constexpr std::array<const char*, 3> kLetters = {"R", "G", "B"};
     bool clamped = false;
     const int value = componentValue(text, clamped);
     if (clamped && component >= 0 && component < 3) {
-        setText(main, prefix + kLetters[static_cast<std::size_t>(component)], "255");
+        setText(main, page + "_Deng_edit_" + kLetters[static_cast<std::size_t>(component)], "255");
     }
     return static_cast<std::uint8_t>(value);
 }

@@ -30,9 +30,10 @@ inline Rgb rgbOf(toolkit::Argb c) {
 // `clamped` tells whether the text held more than 255 (the edit then shows "255").
 int componentValue(const std::string& text, bool& clamped);
 
-// The value typed into edit `component` (0 red, 1 green, 2 blue) of the RGB edits `prefix` + "R",
-// "G", "B"; a number above 255 is shown back in the edit as "255".
-std::uint8_t typedComponent(app::CMainWnd& main, const std::string& prefix, int component,
+// The value typed into edit `component` (0 red, 1 green, 2 blue) of the page's RGB edits
+// (`page` + "_Deng_edit_R", "G", "B"; `page` is "ms", "kb" or "mp"); a number above 255 is shown
+// back in the edit as "255".
+std::uint8_t typedComponent(app::CMainWnd& main, const std::string& page, int component,
                             const std::string& text);
 
 // Record values of the brightness slider (0..255 as it stands) and of the speed slider, whose

@@ -131,7 +131,7 @@ void MouseLightingPage::setColour(toolkit::Argb colour, bool store) {
 }
 
 void MouseLightingPage::componentTyped(int component, const std::string& text) {
-    const std::uint8_t v = typedComponent(main_, "ms_Deng_edit_", component, text);
+    const std::uint8_t v = typedComponent(main_, "ms", component, text);
     const Rgb c = withComponent(block().colour(), component, v);
     showColour(main_, "ms_Deng_colordp_btn", argbOf(c));
     selectPaletteColour(main_, "ms_deng_Color_Pallet", argbOf(c));

@@ -95,7 +95,7 @@ void MousepadLightingPage::setColour(toolkit::Argb colour, bool store) {
 }
 
 void MousepadLightingPage::componentTyped(int component, const std::string& text) {
-    const std::uint8_t v = typedComponent(main_, "mp_Deng_edit_", component, text);
+    const std::uint8_t v = typedComponent(main_, "mp", component, text);
     const Rgb c = withComponent(block().colour(), component, v);
     showColour(main_, "mp_Deng_colordp_btn", argbOf(c));
     selectPaletteColour(main_, "mp_deng_Color_Pallet", argbOf(c));

@@ -13,13 +13,14 @@ using workertest::RecordingNotification;
 using workertest::ScriptedBackend;
 using Names = std::vector<std::string>;
 
+std::uint16_t productOf(DeviceKind kind) {
+    return kind == DeviceKind::Mouse ? 0x7643 : 0x6556;
+}
+
 // One notification worker (mouse or keyboard) on the simulated devices.
 struct NotificationRig {
     explicit NotificationRig(DeviceKind kind)
-        : kind(kind),
-          context{kind,   kind == DeviceKind::Mouse ? std::uint16_t{0x7643} : std::uint16_t{0x6556},
-                  device, model,
-                  events, clock} {}
+        : kind(kind), context{kind, productOf(kind), device, model, events, clock} {}
     ~NotificationRig() { stopWorker(); }
 
     void startWorker() {

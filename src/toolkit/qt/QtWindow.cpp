@@ -1,7 +1,6 @@
 #include "toolkit/qt/QtWindow.h"
 
 #include <QBackingStore>
-
 #include <QButtonGroup>
 #include <QEventLoop>
 #include <QScreen>

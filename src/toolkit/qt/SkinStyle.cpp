@@ -269,7 +269,6 @@ QWidget* SkinStyle::modelFor(const QWidget& widget) {
     }
     model->ensurePolished();
     models_.insert(key, model);
-    modelKeys_.insert(model, key);
     return model;
 }
 
@@ -284,7 +283,7 @@ void SkinStyle::forget(const QObject* widget) {
     drawnWith_.erase(found);
     if (--uses_[model] <= 0) {
         uses_.remove(model);
-        models_.remove(modelKeys_.take(model));
+        models_.remove(models_.key(model));  // a few dozen models at most
         delete model;
     }
 }

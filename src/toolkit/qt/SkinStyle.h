@@ -86,7 +86,6 @@ class SkinStyle final : public QProxyStyle {
     QHash<QString, QWidget*> models_;            // by kind of control
     QHash<const QWidget*, QWidget*> drawnWith_;  // control -> its model
     QHash<QWidget*, int> uses_;                  // model -> controls drawn with it
-    QHash<QWidget*, QString> modelKeys_;
     bool settingSheet_ = false;
 };
 
